@@ -1,0 +1,118 @@
+#include "app/CommandLine.h"
+
+#include "app/Json.h"
+#include "data/PageLine.h"
+#include "data/ProblemFile.h"
+
+#include <functional>
+#include <map>
+
+namespace kakitori {
+
+namespace {
+
+struct Streams {
+    QTextStream& out;
+    QTextStream& err;
+};
+
+int usageError(Streams io, const QString& problem)
+{
+    io.err << problem << '\n' << usageText();
+    return kExitUsage;
+}
+
+// Reads the file or says why it cannot; warnings go to standard error and the command goes on.
+std::optional<ProblemRead> readForCommand(Streams io, const QString& path)
+{
+    ProblemRead read = readProblemFile(path);
+    if (!read.ok()) {
+        io.err << read.error << '\n';
+        return std::nullopt;
+    }
+    for (const QString& warning : read.warnings)
+        io.err << warning << '\n';
+    return read;
+}
+
+int pagesCommand(Streams io, const QStringList& args)
+{
+    if (args.size() != 1)
+        return usageError(io, QStringLiteral("pages には FILE をひとつ指定してください。"));
+    const auto read = readForCommand(io, args[0]);
+    if (!read)
+        return kExitFailure;
+    for (qsizetype i = 0; i < read->lines.size(); ++i) {
+        const QString& line = read->lines[i].text;
+        io.out << i << '\t' << headingOfLine(line) << '\t' << splitPageLine(line).size() << '\n';
+    }
+    return 0;
+}
+
+QString pageJson(const Page& page)
+{
+    QStringList rows;
+    for (const Row& row : page.rows)
+        rows.append(jsonStringArray(QStringList(row.fields.begin(), row.fields.end())));
+    return QStringLiteral("{\"heading\":%1,\"font\":%2,\"rows\":[%3]}")
+        .arg(jsonString(page.heading), jsonString(page.font), rows.join(QLatin1Char(',')));
+}
+
+int pageCommand(Streams io, const QStringList& args)
+{
+    if (args.size() != 2)
+        return usageError(io, QStringLiteral("page には FILE と INDEX を指定してください。"));
+    bool isNumber = false;
+    const int index = args[1].toInt(&isNumber);
+    if (!isNumber)
+        return usageError(io, QStringLiteral("INDEX は 0 から始まる頁の番号です: %1").arg(args[1]));
+    const auto read = readForCommand(io, args[0]);
+    if (!read)
+        return kExitFailure;
+    const qsizetype count = read->lines.size();
+    if (index < 0 || index >= count) {
+        io.err << QStringLiteral("INDEX %1 の頁はありません（このファイルは%2頁、INDEX は 0 から%3）。")
+                      .arg(index)
+                      .arg(count)
+                      .arg(count - 1)
+               << '\n';
+        return kExitFailure;
+    }
+    io.out << pageJson(pageFromLine(read->lines[index].text)) << '\n';
+    return 0;
+}
+
+using Command = std::function<int(Streams, const QStringList&)>;
+
+const std::map<QString, Command>& commands()
+{
+    static const std::map<QString, Command> table = {
+        {QStringLiteral("pages"), pagesCommand},
+        {QStringLiteral("page"), pageCommand},
+    };
+    return table;
+}
+
+} // namespace
+
+QString usageText()
+{
+    return QStringLiteral("使い方:\n"
+                          "  kakitori pages FILE          頁ごとに 番号 TAB 見出し TAB 項目数\n"
+                          "  kakitori page FILE INDEX     INDEX 番目（0 から）の頁を JSON で\n");
+}
+
+std::optional<int> runSubcommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    if (args.isEmpty())
+        return std::nullopt;
+    const auto command = commands().find(args[0]);
+    if (command == commands().end())
+        return std::nullopt;
+    const int code = command->second(Streams{out, err}, args.mid(1));
+    out.flush();
+    err.flush();
+    return code;
+}
+
+} // namespace kakitori

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+#include <optional>
+
+namespace kakitori {
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+// Runs a subcommand (the arguments without the program name) and returns its exit code, or
+// nothing when the arguments name no subcommand and the desktop application should start.
+std::optional<int> runSubcommand(const QStringList& args, QTextStream& out, QTextStream& err);
+
+// The usage text printed with a usage error.
+QString usageText();
+
+} // namespace kakitori

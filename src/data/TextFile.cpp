@@ -1,0 +1,143 @@
+#include "data/TextFile.h"
+
+#include "data/Cp932.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace kakitori {
+
+namespace {
+
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+
+QList<QByteArrayView> splitLines(QByteArrayView content, qsizetype maxLines, qsizetype* total)
+{
+    QList<QByteArrayView> lines;
+    *total = 0;
+    qsizetype start = 0;
+    while (start < content.size()) {
+        qsizetype end = content.indexOf('\n', start);
+        const qsizetype next = end < 0 ? content.size() : end + 1;
+        if (end < 0)
+            end = content.size();
+        if (lines.size() < maxLines) {
+            QByteArrayView line = content.sliced(start, end - start);
+            if (line.endsWith('\r'))
+                line.chop(1);
+            lines.append(line);
+        }
+        ++*total;
+        start = next;
+    }
+    return lines;
+}
+
+bool decodeUtf8Lines(const QList<QByteArrayView>& raw, QList<TextLine>* out)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    out->clear();
+    for (QByteArrayView line : raw) {
+        out->append({decoder.decode(line), {}});
+        if (decoder.hasError())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TextLines decodeTextLines(const QByteArray& content, qsizetype maxLines)
+{
+    TextLines result;
+    const bool bom = content.startsWith(kUtf8Bom);
+    const QByteArrayView body = bom ? QByteArrayView(content).sliced(kUtf8Bom.size())
+                                    : QByteArrayView(content);
+    const QList<QByteArrayView> raw = splitLines(body, maxLines, &result.linesInFile);
+
+    if (bom && decodeUtf8Lines(raw, &result.lines)) {
+        result.encoding = TextEncoding::Utf8;
+        return result;
+    }
+
+    QList<TextLine> cp932;
+    cp932.reserve(raw.size());
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        bool ok = true;
+        cp932.append({decodeCp932(raw[i], &ok), raw[i].toByteArray()});
+        if (!ok)
+            result.damagedLines.append(i);
+    }
+    if (!result.damagedLines.isEmpty() && decodeUtf8Lines(raw, &result.lines)) {
+        result.encoding = TextEncoding::Utf8;
+        result.damagedLines.clear();
+        return result;
+    }
+    result.lines = std::move(cp932);
+    result.encoding = TextEncoding::Cp932;
+    return result;
+}
+
+QString displayName(const QString& path)
+{
+    return QFileInfo(path).fileName();
+}
+
+TextFileRead readTextFile(const QString& path, qsizetype maxLines, qint64 maxBytes)
+{
+    TextFileRead result;
+    const QFileInfo info(path);
+    const QString name = displayName(path);
+    if (!info.exists()) {
+        result.error = QStringLiteral("ファイル「%1」が見つかりません。").arg(path);
+        return result;
+    }
+    if (info.isDir()) {
+        result.error = QStringLiteral("「%1」はフォルダーです。ファイルを選んでください。").arg(path);
+        return result;
+    }
+    if (info.size() > maxBytes) {
+        result.error = QStringLiteral("ファイル「%1」は大きすぎるため読み込めません（%2 MB）。")
+                           .arg(name)
+                           .arg(info.size() / (1024 * 1024));
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error =
+            QStringLiteral("ファイル「%1」を読み込めません（%2）。").arg(name, file.errorString());
+        return result;
+    }
+    const QByteArray content = file.read(maxBytes + 1);
+    if (content.size() > maxBytes) {
+        result.error = QStringLiteral("ファイル「%1」は大きすぎるため読み込めません。").arg(name);
+        return result;
+    }
+    if (content.contains('\0')) {
+        result.error =
+            QStringLiteral("ファイル「%1」はテキストファイルではないため読み込めません。").arg(name);
+        return result;
+    }
+    result.text = decodeTextLines(content, maxLines);
+    return result;
+}
+
+QString writeFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    const QString name = displayName(path);
+    if (QFileInfo(path).isDir())
+        return QStringLiteral("「%1」はフォルダーのため保存できません。").arg(path);
+    if (QFileInfo::exists(path) && !QFileInfo(path).isWritable())
+        return QStringLiteral("ファイル「%1」は読み取り専用のため保存できません。").arg(name);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("ファイル「%1」に保存できません（%2）。").arg(name, file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return QStringLiteral("ファイル「%1」に保存できません（%2）。元のファイルはそのまま残っています。")
+            .arg(name, file.errorString());
+    return {};
+}
+
+} // namespace kakitori

@@ -1,0 +1,93 @@
+#include "app/CommandLine.h"
+#include "data/ProblemFile.h"
+
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+using namespace kakitori;
+
+namespace {
+
+struct CommandRun {
+    std::optional<int> code;
+    QString out;
+    QString err;
+};
+
+CommandRun runCommand(const QStringList& args)
+{
+    CommandRun result;
+    QTextStream out(&result.out);
+    QTextStream err(&result.err);
+    result.code = runSubcommand(args, out, err);
+    return result;
+}
+
+const QString kSample = resourcePath(QStringLiteral("sample.mojx"));
+
+} // namespace
+
+TEST(CommandLine, PagesListsIndexHeadingAndFieldCount)
+{
+    const CommandRun r = runCommand({QStringLiteral("pages"), kSample});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, QStringLiteral("0\tサンプル\t73\n1\t二年生　一\t73\n2\t二年生　二\t73\n"
+                                    "3\t二年生　三\t73\n"));
+    EXPECT_TRUE(r.err.isEmpty());
+}
+
+TEST(CommandLine, PageIsJsonInFieldOrder)
+{
+    const CommandRun r = runCommand({QStringLiteral("page"), kSample, QStringLiteral("0")});
+    EXPECT_EQ(r.code, 0);
+    const QString empty = QStringLiteral(",[\"\",\"\",\"\",\"\",\"\",\"\",\"\"]");
+    QString expected = QStringLiteral(
+        "{\"heading\":\"サンプル\",\"font\":\"@ＤＦＧ教科書体W4\",\"rows\":["
+        "[\"むこうの\",\"筆丸\",\"ふでまる\",\"さん\",\"採用\",\"さいよう\",\"いただき\"],"
+        "[\"ありがとう\",\"御\",\"ご\",\"ざいます\",\"\",\"\",\"\"],"
+        "[\"\",\"試\",\"ため\",\"しに\",\"印字\",\"いんじ\",\"もしくは\"],"
+        "[\"ファイルの\",\"保存\",\"ほぞん\",\"をお試しください\",\"\",\"\",\"\"]");
+    for (int i = 0; i < 6; ++i)
+        expected += empty;
+    EXPECT_EQ(r.out, expected + QStringLiteral("]}\n"));
+}
+
+TEST(CommandLine, OldVersionFileAndEscapes)
+{
+    TestFolder folder;
+    QStringList fields(43);
+    fields[0] = QStringLiteral("引用\"と\\");
+    fields[3] = QStringLiteral("字");
+    fields[42] = QStringLiteral("ＭＳ 明朝");
+    const QString path = folder.write(QStringLiteral("old.moj"), cp932(fields.join(u',')) + "\r\n");
+    EXPECT_EQ(runCommand({QStringLiteral("pages"), path}).out, QStringLiteral("0\t引用\"と\\\t43\n"));
+    const CommandRun r = runCommand({QStringLiteral("page"), path, QStringLiteral("0")});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("{\"heading\":\"引用\\\"と\\\\\",\"font\":\"ＭＳ 明朝\","
+                                                "\"rows\":[[\"\",\"字\",\"\",\"\",\"\",\"\",\"\"]")))
+        << r.out.toStdString();
+}
+
+TEST(CommandLine, ErrorsAndUsage)
+{
+    struct Case {
+        const char* name;
+        QStringList args;
+        int code;
+    } cases[] = {
+        {"pages without file", {QStringLiteral("pages")}, kExitUsage},
+        {"page without index", {QStringLiteral("page"), kSample}, kExitUsage},
+        {"index not a number", {QStringLiteral("page"), kSample, QStringLiteral("one")}, kExitUsage},
+        {"index out of range", {QStringLiteral("page"), kSample, QStringLiteral("4")}, kExitFailure},
+        {"negative index", {QStringLiteral("page"), kSample, QStringLiteral("-1")}, kExitFailure},
+        {"missing file", {QStringLiteral("pages"), QStringLiteral("/nonexistent.mojx")}, kExitFailure},
+    };
+    for (const Case& c : cases) {
+        const CommandRun r = runCommand(c.args);
+        EXPECT_EQ(r.code, c.code) << c.name;
+        EXPECT_TRUE(r.out.isEmpty()) << c.name;
+        EXPECT_FALSE(r.err.isEmpty()) << c.name;
+    }
+    EXPECT_FALSE(runCommand({}).code.has_value()) << "no subcommand starts the desktop application";
+}

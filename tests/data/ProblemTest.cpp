@@ -1,0 +1,96 @@
+#include "data/PageLine.h"
+#include "data/Problem.h"
+#include "data/ProblemFile.h"
+
+#include <gtest/gtest.h>
+
+using namespace kakitori;
+
+namespace {
+
+// A ".moj" line: first parts and an empty font field, no second parts.
+QString oldVersionLine()
+{
+    QStringList fields(kOldPageLineFields);
+    fields[0] = QStringLiteral("旧");
+    fields[3] = QStringLiteral("字");
+    return fields.join(QLatin1Char(','));
+}
+
+Problem threePages()
+{
+    const QString other = QStringLiteral("二頁目") + QString(42, QLatin1Char(',')) +
+                          QStringLiteral("@ＭＳ 明朝") + QString(30, QLatin1Char(','));
+    return Problem({{kSampleLine, QByteArray("sample bytes")},
+                    {other, QByteArray("other bytes")},
+                    {oldVersionLine(), QByteArray("old bytes")}});
+}
+
+} // namespace
+
+TEST(Problem, EditsOfEveryPageSurviveLaterWriteBacks)
+{
+    Problem problem = threePages();
+    Page first = problem.page(0);
+    first.rows[4][RowField::FirstWord] = QStringLiteral("新");
+    ASSERT_TRUE(problem.writeBack(0, first));
+
+    Page second = problem.page(1);
+    second.rows[0][RowField::Lead] = QStringLiteral("二頁の文");
+    ASSERT_TRUE(problem.writeBack(1, second));
+
+    EXPECT_EQ(problem.page(0).rows[4][RowField::FirstWord], QStringLiteral("新"));
+    EXPECT_EQ(problem.page(1).rows[0][RowField::Lead], QStringLiteral("二頁の文"));
+    EXPECT_EQ(problem.record(0)[recordSlotIndex(5, RowField::FirstWord)], QStringLiteral("新"));
+    EXPECT_TRUE(problem.lines()[0].cp932Bytes.isEmpty()) << "an edited line is encoded anew";
+    EXPECT_EQ(problem.lines()[2].cp932Bytes, QByteArray("old bytes"));
+}
+
+TEST(Problem, UnchangedWriteBackKeepsTheStoredBytes)
+{
+    Problem problem = threePages();
+    ASSERT_TRUE(problem.writeBack(0, problem.page(0)));
+    EXPECT_EQ(problem.lines()[0].text, kSampleLine);
+    EXPECT_EQ(problem.lines()[0].cp932Bytes, QByteArray("sample bytes"));
+}
+
+TEST(Problem, OldVersionLineBecomesAFullLineOnceWrittenBack)
+{
+    Problem problem = threePages();
+    EXPECT_EQ(splitPageLine(problem.line(2)).size(), kOldPageLineFields);
+    ASSERT_TRUE(problem.writeBack(2, problem.page(2)));
+    EXPECT_EQ(splitPageLine(problem.line(2)).size(), kPageLineFields);
+    EXPECT_EQ(problem.page(2).rows[0][RowField::FirstWord], QStringLiteral("字"));
+    EXPECT_EQ(problem.page(2).font, QStringLiteral("ＭＳ Ｐ明朝")) << "never written empty";
+}
+
+TEST(Problem, AddedPageIsAFullLineWithItsHeading)
+{
+    Problem problem = threePages();
+    ASSERT_TRUE(problem.addPage(QStringLiteral("れんしゅう"), QStringLiteral("フォント")));
+    ASSERT_EQ(problem.pageCount(), 4);
+    EXPECT_EQ(problem.headings().last(), QStringLiteral("れんしゅう"));
+    const QStringList fields = splitPageLine(problem.line(3));
+    EXPECT_EQ(fields.size(), kPageLineFields);
+    EXPECT_EQ(fields[kFontField], QStringLiteral("ＭＳ Ｐ明朝"));
+}
+
+TEST(Problem, HoldsAtMost201Pages)
+{
+    Problem problem;
+    for (int i = 0; i < Problem::kMaxPages; ++i)
+        ASSERT_TRUE(problem.addPage(QString::number(i), QString()));
+    EXPECT_TRUE(problem.isFull());
+    EXPECT_FALSE(problem.addPage(QStringLiteral("202"), QString()));
+    EXPECT_EQ(problem.pageCount(), 201);
+}
+
+TEST(Problem, WriteBackOutsideThePagesStoresNothing)
+{
+    Problem problem = threePages();
+    const QList<TextLine> before = problem.lines();
+    EXPECT_FALSE(problem.writeBack(3, Page{}));
+    EXPECT_FALSE(problem.writeBack(-1, Page{}));
+    EXPECT_EQ(problem.pageCount(), 3);
+    EXPECT_EQ(problem.lines()[0].text, before[0].text);
+}
