@@ -71,7 +71,8 @@ int pageCommand(Streams io, const QStringList& args)
         return kExitFailure;
     const qsizetype count = read->lines.size();
     if (index < 0 || index >= count) {
-        io.err << QStringLiteral("INDEX %1 の頁はありません（このファイルは%2頁、INDEX は 0 から%3）。")
+        io.err << QStringLiteral(
+                      "INDEX %1 の頁はありません（このファイルは%2頁、INDEX は 0 から%3）。")
                       .arg(index)
                       .arg(count)
                       .arg(count - 1)

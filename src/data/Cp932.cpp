@@ -14,14 +14,22 @@ constexpr const char* kCodec = "windows-31j";
 QChar windowsLookAlike(QChar c)
 {
     switch (c.unicode()) {
-    case 0x301C: return QChar(0xFF5E); // WAVE DASH → FULLWIDTH TILDE
-    case 0x2016: return QChar(0x2225); // DOUBLE VERTICAL LINE → PARALLEL TO
-    case 0x2212: return QChar(0xFF0D); // MINUS SIGN → FULLWIDTH HYPHEN-MINUS
-    case 0x2014: return QChar(0x2015); // EM DASH → HORIZONTAL BAR
-    case 0x00A2: return QChar(0xFFE0); // CENT SIGN
-    case 0x00A3: return QChar(0xFFE1); // POUND SIGN
-    case 0x00AC: return QChar(0xFFE2); // NOT SIGN
-    default: return c;
+    case 0x301C:
+        return QChar(0xFF5E); // WAVE DASH → FULLWIDTH TILDE
+    case 0x2016:
+        return QChar(0x2225); // DOUBLE VERTICAL LINE → PARALLEL TO
+    case 0x2212:
+        return QChar(0xFF0D); // MINUS SIGN → FULLWIDTH HYPHEN-MINUS
+    case 0x2014:
+        return QChar(0x2015); // EM DASH → HORIZONTAL BAR
+    case 0x00A2:
+        return QChar(0xFFE0); // CENT SIGN
+    case 0x00A3:
+        return QChar(0xFFE1); // POUND SIGN
+    case 0x00AC:
+        return QChar(0xFFE2); // NOT SIGN
+    default:
+        return c;
     }
 }
 

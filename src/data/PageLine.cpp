@@ -4,9 +4,8 @@ namespace kakitori {
 
 namespace {
 
-constexpr RowField kFillOrder[] = {RowField::Lead,       RowField::FirstWord,
-                                   RowField::FirstReading, RowField::Middle,
-                                   RowField::SecondWord, RowField::SecondReading,
+constexpr RowField kFillOrder[] = {RowField::Lead,   RowField::FirstWord,  RowField::FirstReading,
+                                   RowField::Middle, RowField::SecondWord, RowField::SecondReading,
                                    RowField::Tail};
 
 QString storableCell(QString text)

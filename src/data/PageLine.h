@@ -29,8 +29,8 @@ QString headingOfLine(const QString& line);
 QString joinPageLine(const Page& page);
 
 struct LineFill {
-    bool complete = true;  // every field of the split was present
-    bool hasFont = false;  // the line reached the font field
+    bool complete = true; // every field of the split was present
+    bool hasFont = false; // the line reached the font field
 };
 
 // Fills cells from a line one field kind at a time over all ten rows (lead texts of rows 1..10,

@@ -135,10 +135,9 @@ ProblemEncoding encodeProblemLines(const QList<TextLine>& lines)
                 QStringLiteral("%1頁の「%2」（U+%3）は問題ファイルに保存できない文字です。"
                                "別の文字に置き換えてから保存してください。")
                     .arg(i + 1)
-                    .arg(character,
-                         QString::number(character.toUcs4().value(0), 16)
-                             .toUpper()
-                             .rightJustified(4, QLatin1Char('0')));
+                    .arg(character, QString::number(character.toUcs4().value(0), 16)
+                                        .toUpper()
+                                        .rightJustified(4, QLatin1Char('0')));
             result.bytes.clear();
             return result;
         }
@@ -164,9 +163,8 @@ ProblemSave saveProblemFile(const QString& path, const QList<TextLine>& lines)
             backupError = writeFileAtomically(backupPathFor(path), previous.readAll());
         result.backupWritten = backupError.isEmpty();
         if (!result.backupWritten)
-            result.warning =
-                QStringLiteral("バックアップファイル「%1」を作れませんでした（%2）。")
-                    .arg(displayName(backupPathFor(path)), backupError);
+            result.warning = QStringLiteral("バックアップファイル「%1」を作れませんでした（%2）。")
+                                 .arg(displayName(backupPathFor(path)), backupError);
     }
     result.error = writeFileAtomically(path, encoded.bytes);
     return result;

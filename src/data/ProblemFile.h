@@ -52,8 +52,8 @@ struct ProblemEncoding {
 ProblemEncoding encodeProblemLines(const QList<TextLine>& lines);
 
 struct ProblemSave {
-    QString error;      // nothing was changed on disk
-    QString warning;    // the file was saved, but (for example) its backup could not be written
+    QString error;   // nothing was changed on disk
+    QString warning; // the file was saved, but (for example) its backup could not be written
     bool backupWritten = false;
     bool ok() const { return error.isEmpty(); }
 };

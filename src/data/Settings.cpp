@@ -88,17 +88,18 @@ Settings readSettings(const QString& path)
 
 SettingsEncoding formatSettings(const Settings& settings, SettingsForm form)
 {
-    QStringList values = {settings.fontName, QString::fromLatin1(formatOffset(settings.kanaOffset1)),
-                          QString::fromLatin1(formatOffset(settings.kanaOffset2)),
-                          settings.publisher};
+    QStringList values = {
+        settings.fontName, QString::fromLatin1(formatOffset(settings.kanaOffset1)),
+        QString::fromLatin1(formatOffset(settings.kanaOffset2)), settings.publisher};
     if (form == SettingsForm::WithPassword)
         values.append(settings.password);
     SettingsEncoding result;
     for (const QString& value : values) {
         const Cp932Encoding encoded = encodeCp932(value);
         if (!encoded.ok()) {
-            result.error = QStringLiteral("設定の「%1」には設定ファイルに書けない文字「%2」があります。")
-                               .arg(value, characterAt(value, encoded.badIndex));
+            result.error =
+                QStringLiteral("設定の「%1」には設定ファイルに書けない文字「%2」があります。")
+                    .arg(value, characterAt(value, encoded.badIndex));
             result.bytes.clear();
             return result;
         }

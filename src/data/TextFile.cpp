@@ -53,8 +53,8 @@ TextLines decodeTextLines(const QByteArray& content, qsizetype maxLines)
 {
     TextLines result;
     const bool bom = content.startsWith(kUtf8Bom);
-    const QByteArrayView body = bom ? QByteArrayView(content).sliced(kUtf8Bom.size())
-                                    : QByteArrayView(content);
+    const QByteArrayView body =
+        bom ? QByteArrayView(content).sliced(kUtf8Bom.size()) : QByteArrayView(content);
     const QList<QByteArrayView> raw = splitLines(body, maxLines, &result.linesInFile);
 
     if (bom && decodeUtf8Lines(raw, &result.lines)) {
@@ -95,7 +95,8 @@ TextFileRead readTextFile(const QString& path, qsizetype maxLines, qint64 maxByt
         return result;
     }
     if (info.isDir()) {
-        result.error = QStringLiteral("「%1」はフォルダーです。ファイルを選んでください。").arg(path);
+        result.error =
+            QStringLiteral("「%1」はフォルダーです。ファイルを選んでください。").arg(path);
         return result;
     }
     if (info.size() > maxBytes) {
@@ -117,7 +118,8 @@ TextFileRead readTextFile(const QString& path, qsizetype maxLines, qint64 maxByt
     }
     if (content.contains('\0')) {
         result.error =
-            QStringLiteral("ファイル「%1」はテキストファイルではないため読み込めません。").arg(name);
+            QStringLiteral("ファイル「%1」はテキストファイルではないため読み込めません。")
+                .arg(name);
         return result;
     }
     result.text = decodeTextLines(content, maxLines);
@@ -133,9 +135,11 @@ QString writeFileAtomically(const QString& path, const QByteArray& bytes)
         return QStringLiteral("ファイル「%1」は読み取り専用のため保存できません。").arg(name);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("ファイル「%1」に保存できません（%2）。").arg(name, file.errorString());
+        return QStringLiteral("ファイル「%1」に保存できません（%2）。")
+            .arg(name, file.errorString());
     if (file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("ファイル「%1」に保存できません（%2）。元のファイルはそのまま残っています。")
+        return QStringLiteral(
+                   "ファイル「%1」に保存できません（%2）。元のファイルはそのまま残っています。")
             .arg(name, file.errorString());
     return {};
 }

@@ -20,10 +20,10 @@ struct TextLine {
 };
 
 struct TextLines {
-    QList<TextLine> lines;          // at most the number asked for
-    qsizetype linesInFile = 0;      // every line of the file, also those not returned
+    QList<TextLine> lines;     // at most the number asked for
+    qsizetype linesInFile = 0; // every line of the file, also those not returned
     TextEncoding encoding = TextEncoding::Cp932;
-    QList<qsizetype> damagedLines;  // 0-based lines whose bytes are not valid code page 932
+    QList<qsizetype> damagedLines; // 0-based lines whose bytes are not valid code page 932
 };
 
 // Splits content into lines (LF or CR LF; a last line without a line end counts) and decodes at

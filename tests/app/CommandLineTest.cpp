@@ -61,11 +61,13 @@ TEST(CommandLine, OldVersionFileAndEscapes)
     fields[3] = QStringLiteral("字");
     fields[42] = QStringLiteral("ＭＳ 明朝");
     const QString path = folder.write(QStringLiteral("old.moj"), cp932(fields.join(u',')) + "\r\n");
-    EXPECT_EQ(runCommand({QStringLiteral("pages"), path}).out, QStringLiteral("0\t引用\"と\\\t43\n"));
+    EXPECT_EQ(runCommand({QStringLiteral("pages"), path}).out,
+              QStringLiteral("0\t引用\"と\\\t43\n"));
     const CommandRun r = runCommand({QStringLiteral("page"), path, QStringLiteral("0")});
     EXPECT_EQ(r.code, 0);
-    EXPECT_TRUE(r.out.startsWith(QStringLiteral("{\"heading\":\"引用\\\"と\\\\\",\"font\":\"ＭＳ 明朝\","
-                                                "\"rows\":[[\"\",\"字\",\"\",\"\",\"\",\"\",\"\"]")))
+    EXPECT_TRUE(
+        r.out.startsWith(QStringLiteral("{\"heading\":\"引用\\\"と\\\\\",\"font\":\"ＭＳ 明朝\","
+                                        "\"rows\":[[\"\",\"字\",\"\",\"\",\"\",\"\",\"\"]")))
         << r.out.toStdString();
 }
 
@@ -78,10 +80,16 @@ TEST(CommandLine, ErrorsAndUsage)
     } cases[] = {
         {"pages without file", {QStringLiteral("pages")}, kExitUsage},
         {"page without index", {QStringLiteral("page"), kSample}, kExitUsage},
-        {"index not a number", {QStringLiteral("page"), kSample, QStringLiteral("one")}, kExitUsage},
-        {"index out of range", {QStringLiteral("page"), kSample, QStringLiteral("4")}, kExitFailure},
+        {"index not a number",
+         {QStringLiteral("page"), kSample, QStringLiteral("one")},
+         kExitUsage},
+        {"index out of range",
+         {QStringLiteral("page"), kSample, QStringLiteral("4")},
+         kExitFailure},
         {"negative index", {QStringLiteral("page"), kSample, QStringLiteral("-1")}, kExitFailure},
-        {"missing file", {QStringLiteral("pages"), QStringLiteral("/nonexistent.mojx")}, kExitFailure},
+        {"missing file",
+         {QStringLiteral("pages"), QStringLiteral("/nonexistent.mojx")},
+         kExitFailure},
     };
     for (const Case& c : cases) {
         const CommandRun r = runCommand(c.args);

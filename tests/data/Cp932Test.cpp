@@ -28,7 +28,8 @@ TEST(Cp932, DecodesTheWindowsCharacters)
 
 TEST(Cp932, EncodesLookAlikesAndNamesWhatItCannotHold)
 {
-    EXPECT_EQ(encodeCp932(QStringLiteral("a\u301Cb")).bytes, QByteArray("a\x81\x60" "b"));
+    EXPECT_EQ(encodeCp932(QStringLiteral("a\u301Cb")).bytes, QByteArray("a\x81\x60"
+                                                                        "b"));
     EXPECT_EQ(encodeCp932(QStringLiteral("\u2212")).bytes, QByteArray("\x81\x7C"));
 
     const QString text = QStringLiteral("漢字𠮷野家");

@@ -25,7 +25,8 @@ TEST(PageLine, SampleLineSplitsIntoItsRowsAndFont)
     EXPECT_EQ(splitPageLine(kSampleLine).size(), kPageLineFields);
     EXPECT_EQ(page.heading, QStringLiteral("サンプル"));
     EXPECT_EQ(page.font, QStringLiteral("@ＤＦＧ教科書体W4"));
-    EXPECT_EQ(page.rows[0], row({"むこうの", "筆丸", "ふでまる", "さん", "採用", "さいよう", "いただき"}));
+    EXPECT_EQ(page.rows[0],
+              row({"むこうの", "筆丸", "ふでまる", "さん", "採用", "さいよう", "いただき"}));
     EXPECT_EQ(page.rows[1], row({"ありがとう", "御", "ご", "ざいます"}));
     EXPECT_EQ(page.rows[2], row({"", "試", "ため", "しに", "印字", "いんじ", "もしくは"}));
     EXPECT_EQ(page.rows[3], row({"ファイルの", "保存", "ほぞん", "をお試しください"}));

@@ -1,6 +1,6 @@
+#include "data/ProblemFile.h"
 #include "data/PageLine.h"
 #include "data/Problem.h"
-#include "data/ProblemFile.h"
 
 #include "TestFiles.h"
 
@@ -36,8 +36,9 @@ TEST(ProblemFile, ReadsTheBundledSample)
     ASSERT_EQ(read.lines.size(), 4);
     EXPECT_EQ(read.lines[0].text, kSampleLine);
     const Problem problem(read.lines);
-    EXPECT_EQ(problem.headings(), (QStringList{QStringLiteral("サンプル"), QStringLiteral("二年生　一"),
-                                               QStringLiteral("二年生　二"), QStringLiteral("二年生　三")}));
+    EXPECT_EQ(problem.headings(),
+              (QStringList{QStringLiteral("サンプル"), QStringLiteral("二年生　一"),
+                           QStringLiteral("二年生　二"), QStringLiteral("二年生　三")}));
     for (int p = 0; p < problem.pageCount(); ++p)
         EXPECT_EQ(splitPageLine(problem.line(p)).size(), kPageLineFields);
 }
@@ -46,9 +47,9 @@ TEST(ProblemFile, OpenAndSaveUnchangedWritesTheSameBytes)
 {
     TestFolder folder;
     // NEC row and NEC-selected IBM characters have a second code; both must survive as stored.
-    const QByteArray original =
-        fileOf({kSampleLine, fullLine(QStringLiteral("二頁目"))}) +
-        QByteArray("\x87\x9A\xED\x40") + cp932(fullLine(QString())) + "\r\n";
+    const QByteArray original = fileOf({kSampleLine, fullLine(QStringLiteral("二頁目"))}) +
+                                QByteArray("\x87\x9A\xED\x40") + cp932(fullLine(QString())) +
+                                "\r\n";
     const QString path = folder.write(QStringLiteral("a.mojx"), original);
 
     ProblemRead read = readProblemFile(path);
@@ -159,7 +160,8 @@ TEST(ProblemFile, ReadsAtMost201LinesAndSaysSo)
     QStringList lines;
     for (int i = 0; i < 10000; ++i)
         lines.append(fullLine(QString::number(i)));
-    const ProblemRead read = readProblemFile(folder.write(QStringLiteral("big.mojx"), fileOf(lines)));
+    const ProblemRead read =
+        readProblemFile(folder.write(QStringLiteral("big.mojx"), fileOf(lines)));
     ASSERT_TRUE(read.ok());
     EXPECT_EQ(read.lines.size(), 201);
     EXPECT_EQ(headingOfLine(read.lines.last().text), QStringLiteral("200"));
@@ -213,8 +215,8 @@ TEST(ProblemFile, NamesOfferedBySave)
         {1, 1, 0, 0, "1_1_00.mojx"},
     };
     for (const Stamp& s : stamps)
-        EXPECT_EQ(defaultProblemFileName(dir, QDateTime(QDate(2026, s.month, s.day),
-                                                        QTime(s.hour, s.minute))),
+        EXPECT_EQ(defaultProblemFileName(
+                      dir, QDateTime(QDate(2026, s.month, s.day), QTime(s.hour, s.minute))),
                   QStringLiteral("/home/sensei/") + QString::fromLatin1(s.name));
 
     struct Name {
@@ -229,7 +231,8 @@ TEST(ProblemFile, NamesOfferedBySave)
         {"/w.old/test", "/w.old/test.mojx", "/w.old/testBK.mojx"},
     };
     for (const Name& n : names) {
-        EXPECT_EQ(normalisedSaveName(QString::fromLatin1(n.chosen)), QString::fromLatin1(n.offered));
+        EXPECT_EQ(normalisedSaveName(QString::fromLatin1(n.chosen)),
+                  QString::fromLatin1(n.offered));
         EXPECT_EQ(backupPathFor(QString::fromLatin1(n.chosen)), QString::fromLatin1(n.backup));
     }
 }

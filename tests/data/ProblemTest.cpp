@@ -1,5 +1,5 @@
-#include "data/PageLine.h"
 #include "data/Problem.h"
+#include "data/PageLine.h"
 #include "data/ProblemFile.h"
 
 #include <gtest/gtest.h>

@@ -28,11 +28,11 @@ TEST(Settings, ReadsTheFiveValues)
         {"five lines", QStringLiteral("@ＭＳ 明朝\r\n 90\r\n 60\r\n光村図書20\r\nhimitsu\r\n"),
          settingsOf(QStringLiteral("@ＭＳ 明朝"), 90, 60, QStringLiteral("光村図書20"),
                     QStringLiteral("himitsu"))},
-        {"four lines: no password",
-         QStringLiteral("ＭＳ 明朝\r\n-30\r\n 0\r\n東京書籍20\r\n"),
+        {"four lines: no password", QStringLiteral("ＭＳ 明朝\r\n-30\r\n 0\r\n東京書籍20\r\n"),
          settingsOf(QStringLiteral("ＭＳ 明朝"), -30, 0, QStringLiteral("東京書籍20"), QString())},
         {"cut at comma, blanks trimmed, later lines ignored",
-         QStringLiteral("  ＭＳ 明朝 ,太字\r\n\t30 \r\n60,x\r\n 学校図書20 \r\n pw,1 \r\nextra\r\n"),
+         QStringLiteral(
+             "  ＭＳ 明朝 ,太字\r\n\t30 \r\n60,x\r\n 学校図書20 \r\n pw,1 \r\nextra\r\n"),
          settingsOf(QStringLiteral("ＭＳ 明朝"), 30, 60, QStringLiteral("学校図書20"),
                     QStringLiteral("pw"))},
         {"empty values take their defaults", QStringLiteral("\r\n\r\n\r\n\r\n\r\n"),
@@ -46,8 +46,9 @@ TEST(Settings, ReadsTheFiveValues)
     for (const Case& c : cases)
         EXPECT_EQ(parseSettings(cp932(c.content)), c.expected) << c.name;
 
-    EXPECT_EQ(parseSettings(QStringLiteral("＠ゴシック\n 0\n 0\n教育出版20\npw\n").toUtf8()).fontName,
-              QStringLiteral("＠ゴシック"));
+    EXPECT_EQ(
+        parseSettings(QStringLiteral("＠ゴシック\n 0\n 0\n教育出版20\npw\n").toUtf8()).fontName,
+        QStringLiteral("＠ゴシック"));
 }
 
 TEST(Settings, MissingOrUnreadableFileGivesTheDefaults)
@@ -61,8 +62,8 @@ TEST(Settings, MissingOrUnreadableFileGivesTheDefaults)
 
 TEST(Settings, WritesTheFiveAndFourLineForms)
 {
-    const Settings s = settingsOf(QStringLiteral("@ＭＳ 明朝"), 90, -30, QStringLiteral("光村図書20"),
-                                  QStringLiteral("pw"));
+    const Settings s = settingsOf(QStringLiteral("@ＭＳ 明朝"), 90, -30,
+                                  QStringLiteral("光村図書20"), QStringLiteral("pw"));
     EXPECT_EQ(formatSettings(s, SettingsForm::WithPassword).bytes,
               cp932(QStringLiteral("@ＭＳ 明朝\r\n 90\r\n-30\r\n光村図書20\r\npw\r\n")));
     EXPECT_EQ(formatSettings(s, SettingsForm::WithoutPassword).bytes,
@@ -86,7 +87,8 @@ TEST(Settings, ValuesSurviveARestartUnchanged)
 TEST(Settings, ValueThatCannotBeEncodedLeavesTheFileAsItWas)
 {
     TestFolder folder;
-    const QByteArray previous = cp932(QStringLiteral("ＭＳ 明朝\r\n 0\r\n 0\r\n光村図書20\r\n\r\n"));
+    const QByteArray previous =
+        cp932(QStringLiteral("ＭＳ 明朝\r\n 0\r\n 0\r\n光村図書20\r\n\r\n"));
     const QString path = folder.write(kSettingsFileName, previous);
     Settings s = defaultSettings();
     s.fontName = QStringLiteral("Ｆont𠮷");

@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const auto form = kakitori::SettingsForm::WithPassword;
     const kakitori::SettingsEncoding written = kakitori::formatSettings(settings, form);
     if (written.ok() &&
-        kakitori::formatSettings(kakitori::parseSettings(written.bytes), form).bytes != written.bytes)
+        kakitori::formatSettings(kakitori::parseSettings(written.bytes), form).bytes !=
+            written.bytes)
         std::abort();
     return 0;
 }
