@@ -1,0 +1,109 @@
+#include "editor/CursorMoves.h"
+
+namespace kakitori {
+
+namespace {
+
+RowField kindAt(int k)
+{
+    return static_cast<RowField>(k);
+}
+
+int indexOf(RowField kind)
+{
+    return static_cast<int>(kind);
+}
+
+// 10 × row + kind numbered from 2 (row 1 lead text = 12, row 10 tail text = 108).
+int positionCode(CellPosition p)
+{
+    return 10 * p.row + indexOf(p.kind) + 2;
+}
+
+bool switchOf(const RowSwitches& switches, int row)
+{
+    return switches[row - 1];
+}
+
+} // namespace
+
+RowField lastCellOfRow(bool switchOn)
+{
+    return switchOn ? RowField::Tail : RowField::Middle;
+}
+
+bool isWordCell(RowField kind)
+{
+    return kind == RowField::FirstWord || kind == RowField::SecondWord;
+}
+
+bool isSecondPart(RowField kind)
+{
+    return kind >= RowField::SecondWord;
+}
+
+EnterResult enterTarget(CellPosition from, const RowSwitches& switches, bool passReading,
+                        bool downOnlyPad)
+{
+    if (downOnlyPad)
+        return {EnterMove::Move, {from.row == kRowsPerPage ? 1 : from.row + 1, from.kind}};
+    if (from.kind == lastCellOfRow(switchOf(switches, from.row))) {
+        if (from.row == kRowsPerPage)
+            return {EnterMove::NewPage, from};
+        return {EnterMove::Move, {from.row + 1, RowField::Lead}};
+    }
+    const int step = passReading && isWordCell(from.kind) ? 2 : 1;
+    return {EnterMove::Move, {from.row, kindAt(indexOf(from.kind) + step)}};
+}
+
+std::optional<CellPosition> padTarget(Arrow arrow, CellPosition from, const RowSwitches& switches)
+{
+    const int r = from.row;
+    switch (arrow) {
+    case Arrow::Up:
+        if (isSecondPart(from.kind)) {
+            if (positionCode(from) >= 28 && !switchOf(switches, r - 1))
+                return CellPosition{r - 1, RowField::Lead};
+            return std::nullopt;
+        }
+        return r >= 2 ? std::optional(CellPosition{r - 1, from.kind}) : std::nullopt;
+    case Arrow::Down:
+        if (isSecondPart(from.kind)) {
+            if (r < kRowsPerPage && !switchOf(switches, r + 1))
+                return CellPosition{r + 1, RowField::Lead};
+            return std::nullopt;
+        }
+        return r < kRowsPerPage ? std::optional(CellPosition{r + 1, from.kind}) : std::nullopt;
+    case Arrow::Left:
+        if (from.kind == RowField::Lead)
+            return std::nullopt;
+        return CellPosition{r, kindAt(indexOf(from.kind) - 1)};
+    case Arrow::Right:
+        if (from.kind == lastCellOfRow(switchOf(switches, r)) || from.kind == RowField::Tail)
+            return std::nullopt;
+        return CellPosition{r, kindAt(indexOf(from.kind) + 1)};
+    }
+    return std::nullopt;
+}
+
+std::optional<CellPosition> keyTarget(Arrow arrow, CellPosition from)
+{
+    const int r = from.row;
+    switch (arrow) {
+    case Arrow::Up:
+        return r >= 2 ? std::optional(CellPosition{r - 1, from.kind}) : std::nullopt;
+    case Arrow::Down:
+        return r < kRowsPerPage ? std::optional(CellPosition{r + 1, from.kind}) : std::nullopt;
+    case Arrow::Left:
+        if (from.kind == RowField::Lead)
+            return std::nullopt;
+        return CellPosition{r, kindAt(indexOf(from.kind) - 1)};
+    case Arrow::Right:
+        if (from.kind == RowField::Middle || from.kind == RowField::Tail)
+            return std::nullopt;
+        return CellPosition{r, kindAt(indexOf(from.kind) + 1)};
+    }
+    return std::nullopt;
+}
+
+} // namespace kakitori

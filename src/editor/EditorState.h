@@ -1,0 +1,101 @@
+#pragma once
+
+#include "data/Page.h"
+#include "editor/CommandMap.h"
+#include "editor/CursorMoves.h"
+#include "editor/RowLayout.h"
+
+#include <QStringList>
+
+#include <array>
+
+namespace kakitori {
+
+// Screen colours as 0xRRGGBB.
+using ScreenColour = quint32;
+
+namespace colours {
+constexpr ScreenColour kWindow = 0x008000;
+constexpr ScreenColour kWhite = 0xFFFFFF;
+constexpr ScreenColour kYellow = 0xFFFF00;
+constexpr ScreenColour kBatchGreen = 0x00FF00;
+constexpr ScreenColour kRowNumberUnchecked = 0xC0FFC0;
+constexpr ScreenColour kRowNumberEmpty = 0xFFC0C0;
+constexpr ScreenColour kRowNumberFilled = 0x00FF00;
+constexpr ScreenColour kOverLimit = 0xFF0000;
+// Normal backgrounds of the seven text cells, by RowField.
+constexpr std::array<ScreenColour, kRowFieldCount> kCell = {0x80FFFF, 0xFFFF80, 0xFFE0C0, 0xC0C0FF,
+                                                            0xFFFF00, 0xFFC080, 0x8080FF};
+} // namespace colours
+
+enum class PageListColour { White, Yellow, Green };
+enum class KeyType { Hard, Soft, DownOnly };
+
+struct MenuEntryState {
+    bool enabled = true;
+    bool checked = false;
+};
+
+struct ToolButtonState {
+    bool enabled = true;
+    bool visible = true;
+    ToolPicture picture = ToolPicture::None;
+    bool hasTooltip = true; // a button re-added to change its picture has none
+};
+
+struct GridRowState {
+    QString rowNumber; // with its leading blank
+    ScreenColour rowNumberColour = colours::kRowNumberUnchecked;
+    bool switchOn = false;
+    QString switchTooltip;
+    std::array<ScreenColour, kRowFieldCount> background = colours::kCell;
+    RowGeometry geometry;
+    int length = 0; // characters, readings not counted
+};
+
+// Everything the main window shows, held here and only shown by the widgets.
+struct EditorState {
+    // Window.
+    QString caption = QStringLiteral("2020筆丸さんplusくみたて坊");
+    double windowWidth = 9700;
+    bool watermarkVisible = true;
+    bool hintArrowBlinking = false;
+    bool hintArrowVisible = false;
+    std::array<QString, 5> statusPanels = {
+        QStringLiteral("ファイル"), QStringLiteral("フォント"), QStringLiteral("フォントサイズ"),
+        QStringLiteral("作業番号"), QStringLiteral("教科書会社")};
+    std::array<MenuEntryState, kMenuEntryCount> menu{};
+    std::array<ToolButtonState, kToolButtonCount + 1> toolButtons{}; // by index; [0] unused
+
+    // Page list and headings.
+    QStringList pageListEntries;
+    QString pageListText = QStringLiteral("見出しの選択");
+    PageListColour pageListColour = PageListColour::White;
+    bool pageListEnabled = false;
+    QString headingLabel = QStringLiteral("頁の見出し");
+    bool registrationVisible = false;
+    bool registrationEnabled = true;
+    QString registrationCaption = QStringLiteral("見出し登録");
+    QString editingIndicator;
+
+    // Row grid.
+    Page cells;
+    std::array<GridRowState, kRowsPerPage> rows{};
+    bool cellsEnabled = true;
+    bool switchesEnabled = true;
+    CellPosition cursor;
+
+    // Edit box and length display.
+    QString editBoxText;
+    bool editBoxEnabled = false;
+    ScreenColour editBoxColour = colours::kWhite;
+    int lengthShown = 0;
+
+    // Arrow pad: up, down, left, right, centre.
+    std::array<bool, 5> padVisible = {true, true, true, true, true};
+
+    const MenuEntryState& entry(MenuEntry e) const { return menu[static_cast<int>(e)]; }
+    MenuEntryState& entry(MenuEntry e) { return menu[static_cast<int>(e)]; }
+};
+
+} // namespace kakitori

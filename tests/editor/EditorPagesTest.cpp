@@ -1,0 +1,138 @@
+#include "EditorFixture.h"
+
+#include "data/PageLine.h"
+
+using namespace kakitori;
+
+namespace {
+
+QStringList threePages()
+{
+    return {pageLine(QStringLiteral("一"), QStringLiteral("@ＭＳ 明朝"),
+                     {{"", "朝", "あさ", "です。"}}),
+            pageLine(QStringLiteral("二"), QStringLiteral("ＭＳ 明朝"),
+                     {{"", "夏", "なつ", "のよるに", "星", "ほし", "をみた。"},
+                      {},
+                      {},
+                      {"", "", "", "", "", "", "。"}}),
+            pageLine(QStringLiteral("三"), QStringLiteral("@ＭＳ 明朝"), {})};
+}
+
+} // namespace
+
+TEST_F(EditorTest, ChoosingAPageShowsItsRowsNumbersAndFont)
+{
+    openLines(threePages());
+    editor.choosePage(1);
+    EXPECT_EQ(state().statusPanels[3], QStringLiteral(" 2頁"));
+    EXPECT_EQ(state().rows[0].rowNumber, QStringLiteral(" 11"));
+    EXPECT_EQ(state().rows[9].rowNumber, QStringLiteral(" 20"));
+    EXPECT_EQ(cell(1, RowField::SecondWord), QStringLiteral("星"));
+    EXPECT_TRUE(state().rows[0].switchOn);
+    EXPECT_TRUE(state().rows[3].switchOn) << "a row with only a tail text shows its second part";
+    EXPECT_FALSE(state().rows[1].switchOn);
+    EXPECT_EQ(state().statusPanels[1], QStringLiteral("ＭＳ 明朝"));
+    EXPECT_EQ(state().headingLabel, QStringLiteral("二"));
+    EXPECT_EQ(state().rows[0].rowNumberColour, colours::kRowNumberFilled);
+    EXPECT_EQ(state().rows[1].rowNumberColour, colours::kRowNumberEmpty);
+    EXPECT_TRUE(state().entry(MenuEntry::SaveFile).enabled);
+    EXPECT_TRUE(state().editBoxEnabled);
+}
+
+TEST_F(EditorTest, ChoosingAnotherPageLeavesThePageBeingLeftAsItWas)
+{
+    openLines(threePages());
+    editor.choosePage(0);
+    type(2, RowField::Lead, QStringLiteral("ひる"));
+    editor.clickCell(1, RowField::FirstWord);
+    editor.choosePage(2);
+    editor.choosePage(0);
+    EXPECT_EQ(cell(1, RowField::FirstWord), QStringLiteral("朝"))
+        << "not emptied by the page switch";
+    EXPECT_EQ(cell(2, RowField::Lead), QStringLiteral("ひる"))
+        << "edits of an earlier page are kept";
+    EXPECT_EQ(state().editBoxText, QStringLiteral("朝")) << "the edit box shows the cursor cell";
+}
+
+TEST_F(EditorTest, OldVersionPageDoesNotTakeThePreviousPagesSecondParts)
+{
+    QStringList old(kOldPageLineFields);
+    old[0] = QStringLiteral("旧");
+    old[3] = QStringLiteral("字");
+    openLines({threePages()[1], old.join(u',')}, QStringLiteral("old.moj"));
+    editor.choosePage(0);
+    editor.choosePage(1);
+    EXPECT_EQ(cell(1, RowField::FirstWord), QStringLiteral("字"));
+    EXPECT_TRUE(cell(1, RowField::SecondWord).isEmpty());
+    EXPECT_EQ(state().statusPanels[1], QStringLiteral("ＭＳ 明朝"))
+        << "an old line leaves the font panel";
+}
+
+TEST_F(EditorTest, BlankPageJoinsTheProblemWhenItsHeadingIsRegistered)
+{
+    openLines(threePages());
+    editor.choosePage(0);
+    editor.triggerToolButton(3);
+    EXPECT_EQ(state().pageListColour, PageListColour::Yellow);
+    EXPECT_TRUE(state().registrationVisible);
+    EXPECT_FALSE(state().editBoxEnabled);
+    EXPECT_EQ(state().rows[0].rowNumber, QStringLiteral(" 31"));
+    EXPECT_EQ(state().cursor, (CellPosition{1, RowField::Lead}));
+
+    editor.setPageListText(QString());
+    editor.registerHeading();
+    EXPECT_EQ(state().pageListEntries.last(), QStringLiteral("れんしゅう"));
+    EXPECT_EQ(state().statusPanels[3], QStringLiteral(" 4頁")) << "the page actually added";
+    EXPECT_EQ(state().registrationCaption, QStringLiteral("登録済み"));
+    EXPECT_FALSE(state().registrationEnabled);
+    EXPECT_EQ(state().pageListColour, PageListColour::White);
+    EXPECT_TRUE(editor.hasUnsavedChanges());
+    EXPECT_EQ(splitPageLine(editor.problem().line(3)).size(), kPageLineFields);
+
+    type(1, RowField::Lead, QStringLiteral("あたらしい頁"));
+    EXPECT_EQ(editor.problem().page(3).rows[0][RowField::Lead], QStringLiteral("あたらしい頁"));
+    EXPECT_EQ(editor.problem().page(0).rows[0][RowField::FirstWord], QStringLiteral("朝"));
+}
+
+TEST_F(EditorTest, EnterInThePageListRegistersOnlyAPendingPage)
+{
+    openLines(threePages());
+    editor.choosePage(2);
+    editor.pageListEnter();
+    EXPECT_EQ(editor.problem().pageCount(), 3) << "no blank page is waiting";
+    EXPECT_EQ(state().statusPanels[3], QStringLiteral(" 3頁"));
+
+    editor.triggerMenu(MenuEntry::AddPage);
+    editor.setPageListText(QStringLiteral("四"));
+    editor.pageListEnter();
+    EXPECT_EQ(state().pageListEntries.last(), QStringLiteral("四"));
+    EXPECT_FALSE(state().registrationVisible);
+    EXPECT_TRUE(state().editBoxEnabled);
+}
+
+TEST_F(EditorTest, NewFileStartsAnEmptyProblemAndAsksFirst)
+{
+    openLines(threePages());
+    editor.triggerToolButton(2); // answered No
+    EXPECT_EQ(dialogs.questions.value(0), QStringLiteral("新規のデータを作成しますか？"));
+    EXPECT_EQ(editor.problem().pageCount(), 3);
+
+    dialogs.answers = {true};
+    editor.triggerToolButton(2);
+    EXPECT_EQ(editor.problem().pageCount(), 0);
+    EXPECT_TRUE(state().pageListEntries.isEmpty());
+    EXPECT_EQ(state().statusPanels[0], QStringLiteral("ファイル"));
+    EXPECT_EQ(state().rows[0].rowNumber, QStringLiteral(" 1"));
+    EXPECT_TRUE(state().hintArrowBlinking);
+
+    editor.setPageListText(QStringLiteral("はじめ"));
+    editor.registerHeading();
+    EXPECT_EQ(editor.problem().headings(), QStringList{QStringLiteral("はじめ")});
+    EXPECT_FALSE(state().hintArrowBlinking);
+
+    // With unsaved changes even the menu entry asks.
+    editor.triggerMenu(MenuEntry::NewFile);
+    EXPECT_TRUE(
+        dialogs.questions.last().startsWith(QStringLiteral("保存されていない変更があります。")));
+    EXPECT_EQ(editor.problem().pageCount(), 1);
+}

@@ -1,0 +1,142 @@
+#include "EditorFixture.h"
+
+#include "data/PageLine.h"
+#include "data/ProblemFile.h"
+#include "data/Settings.h"
+
+#include <QFileInfo>
+
+using namespace kakitori;
+
+TEST_F(EditorTest, StartsWithDefaultsAndSavingAndPrintingDisabled)
+{
+    EXPECT_EQ(state().statusPanels[1], QStringLiteral("ＭＳ Ｐ明朝"));
+    EXPECT_EQ(state().statusPanels[2], QStringLiteral("フォントサイズ 25"));
+    EXPECT_EQ(state().statusPanels[4], QStringLiteral("教科書指定なし"));
+    EXPECT_EQ(state().windowWidth, 9700);
+    EXPECT_FALSE(state().entry(MenuEntry::SaveFile).enabled);
+    EXPECT_FALSE(state().entry(MenuEntry::PrintOptionMenu).enabled);
+    EXPECT_TRUE(state().entry(MenuEntry::Limit15).checked);
+    EXPECT_TRUE(state().entry(MenuEntry::PassReading).checked);
+    EXPECT_TRUE(state().entry(MenuEntry::KeysSoft).checked);
+    for (int hidden : {23, 24, 25, 27})
+        EXPECT_FALSE(state().toolButtons[hidden].visible) << hidden;
+    for (int disabled : {3, 4, 6, 7, 8, 9, 10, 17})
+        EXPECT_FALSE(state().toolButtons[disabled].enabled) << disabled;
+    EXPECT_TRUE(state().toolButtons[1].enabled);
+    EXPECT_FALSE(state().editBoxEnabled);
+    EXPECT_EQ(state().headingLabel, QStringLiteral("頁の見出し"));
+    EXPECT_EQ(state().editingIndicator, QStringLiteral("　編集中（文字制限１５字）"));
+}
+
+TEST_F(EditorTest, StartUpReadsTheSettingsAndCloseWritesThemBack)
+{
+    folder.write(QStringLiteral("FM3.ini"),
+                 cp932(QStringLiteral("@ＭＳ 明朝\r\n 90\r\n 60\r\n光村図書20\r\nhimitsu\r\n")));
+    editor.startUp();
+    EXPECT_EQ(state().statusPanels[1], QStringLiteral("@ＭＳ 明朝"));
+    EXPECT_EQ(state().statusPanels[4], QStringLiteral("光村図書20"));
+    editor.windowClosing();
+    EXPECT_EQ(folder.read(QStringLiteral("FM3.ini")),
+              cp932(QStringLiteral("@ＭＳ 明朝\r\n 90\r\n 60\r\n光村図書20\r\nhimitsu\r\n")));
+}
+
+TEST_F(EditorTest, OpenShowsTheFileAndSavingAtOnceKeepsEveryByte)
+{
+    const QStringList lines = {kSampleLine,
+                               pageLine(QStringLiteral("二"), QStringLiteral("ＭＳ 明朝"),
+                                        {{"", "字", "じ", "をかく。"}})};
+    openLines(lines);
+    EXPECT_EQ(state().statusPanels[0], QStringLiteral("作業ファイル:　a.mojx"));
+    EXPECT_TRUE(state().caption.startsWith(QStringLiteral("2002筆丸さん　/")));
+    EXPECT_TRUE(state().caption.endsWith(QStringLiteral("/a.mojx")));
+    EXPECT_EQ(state().pageListEntries,
+              (QStringList{QStringLiteral("サンプル"), QStringLiteral("二")}));
+    const QByteArray before = folder.read(QStringLiteral("a.mojx"));
+
+    // Saving before any page was chosen writes the file as it was, not the empty grid.
+    dialogs.files.push_back(folder.path(QStringLiteral("a.mojx")));
+    dialogs.answers = {true}; // overwrite
+    editor.triggerMenu(MenuEntry::SaveFile);
+    EXPECT_EQ(dialogs.suggestedNames.value(0), folder.path(QStringLiteral("a.mojx")));
+    EXPECT_EQ(dialogs.questions.value(0), QStringLiteral("上書き保存します。よろしいですか？"));
+    EXPECT_EQ(folder.read(QStringLiteral("a.mojx")), before);
+    EXPECT_EQ(folder.read(QStringLiteral("aBK.mojx")), before);
+}
+
+TEST_F(EditorTest, OpenErrorsAreShownAndKeepTheOpenProblem)
+{
+    openLines({kSampleLine});
+    dialogs.files.push_back(folder.write(QStringLiteral("bad.mojx"), QByteArray("\0\1\2", 3)));
+    editor.triggerToolButton(1);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("bad.mojx")));
+    EXPECT_EQ(state().pageListEntries, QStringList{QStringLiteral("サンプル")});
+}
+
+TEST_F(EditorTest, ExitAsksOnlyWhileChangesAreUnsaved)
+{
+    int quits = 0;
+    QObject::connect(&editor, &Editor::quitRequested, &editor, [&] { ++quits; });
+    openLines({kSampleLine});
+    editor.triggerToolButton(21);
+    EXPECT_EQ(quits, 1) << "nothing changed: no question";
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+}
+
+TEST_F(EditorTest, EditsAreUnsavedUntilASaveAndTheCloseBoxAsksToo)
+{
+    openLines({kSampleLine});
+    editor.choosePage(0);
+    EXPECT_FALSE(editor.hasUnsavedChanges()) << "choosing a page is no change";
+    type(5, RowField::Lead, QStringLiteral("あたらしい"));
+    editor.editBoxEnter(); // the write-back on Enter is not a save
+    EXPECT_TRUE(editor.hasUnsavedChanges());
+
+    EXPECT_FALSE(editor.confirmClose()) << "answered No";
+    EXPECT_EQ(dialogs.questions.last(), QStringLiteral("保存されていませんが、終了しますか？"));
+
+    dialogs.files.push_back(folder.path(QStringLiteral("a.mojx")));
+    dialogs.answers = {true};
+    editor.triggerToolButton(4);
+    EXPECT_FALSE(editor.hasUnsavedChanges());
+    EXPECT_EQ(state().statusPanels[0], folder.path(QStringLiteral("a.mojx")));
+    const Page saved =
+        pageFromLine(readProblemFile(folder.path(QStringLiteral("a.mojx"))).lines[0].text);
+    EXPECT_EQ(saved.rows[4][RowField::Lead], QStringLiteral("あたらしい"));
+    EXPECT_TRUE(editor.confirmClose());
+}
+
+TEST_F(EditorTest, NewProblemIsOfferedUnderTheTimeAndAFailedSaveSaysWhy)
+{
+    editor.triggerToolButton(2);
+    editor.setPageListText(QStringLiteral("一"));
+    editor.registerHeading();
+    type(1, RowField::Lead, QStringLiteral("𠮷"));
+
+    dialogs.files.push_back(folder.path(QStringLiteral("2_1_73.mojx")));
+    editor.triggerToolButton(4);
+    EXPECT_EQ(dialogs.suggestedNames.value(0), folder.path(QStringLiteral("2_1_73.mojx")));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("1頁の「𠮷」")));
+    EXPECT_FALSE(folder.exists(QStringLiteral("2_1_73.mojx")));
+    EXPECT_TRUE(editor.hasUnsavedChanges());
+}
+
+TEST_F(EditorTest, FontCommandSetsThePanelsAndWritesFourLines)
+{
+    dialogs.font = FontChoice{QStringLiteral("@ＭＳ ゴシック"), 12, false, false};
+    editor.triggerToolButton(15);
+    EXPECT_EQ(state().statusPanels[1], QStringLiteral("@ＭＳ ゴシック"));
+    EXPECT_EQ(state().statusPanels[2], QStringLiteral("フォントサイズ 12"));
+    EXPECT_EQ(folder.read(QStringLiteral("FM3.ini")),
+              cp932(QStringLiteral("@ＭＳ ゴシック\r\n 0\r\n 0\r\n教科書指定なし\r\n")));
+
+    editor.triggerMenu(MenuEntry::FontTemporary);
+    EXPECT_TRUE(state().entry(MenuEntry::FontTemporary).checked);
+    EXPECT_FALSE(state().entry(MenuEntry::FontPersistent).checked);
+    EXPECT_EQ(state().statusPanels[2], QStringLiteral("フォントサイズ 26"));
+    EXPECT_EQ(folder.read(QStringLiteral("FM3.ini")),
+              cp932(QStringLiteral("@ＭＳ ゴシック\r\n 0\r\n 0\r\n教科書指定なし\r\n")))
+        << "the temporary setting writes nothing";
+}
