@@ -4,7 +4,8 @@
 KAKITORI_PACKAGES=(
   cmake ninja-build g++ ccache pkg-config
   clang libclang-rt-14-dev            # sanitizer and fuzzing build
-  qt6-base-dev                        # Qt Core (ICU inside gives code page 932)
+  qt6-base-dev qt6-qpa-plugins        # Qt (its ICU gives code page 932), window platforms
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-ipaexfont  # faces for the Windows font names
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 
@@ -37,4 +38,11 @@ kakitori_build() {
 
 kakitori_build_release() {
   kakitori_build "$KAKITORI_ROOT/build/release" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAKITORI_WERROR=ON
+}
+
+# Qt reaches ibus by itself; a desktop that runs fcitx5 needs its Qt 6 front end for Japanese input.
+kakitori_input_method_packages() {
+  dpkg-query -W -f='${Status}' fcitx5 2>/dev/null | grep -q 'install ok installed' &&
+    echo fcitx5-frontend-qt6
+  return 0
 }

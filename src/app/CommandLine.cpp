@@ -96,9 +96,15 @@ const std::map<QString, Command>& commands()
 
 } // namespace
 
+bool isSubcommand(const QString& name)
+{
+    return commands().contains(name);
+}
+
 QString usageText()
 {
     return QStringLiteral("使い方:\n"
+                          "  kakitori [FILE]              画面を開く（FILE を開いた状態で）\n"
                           "  kakitori pages FILE          頁ごとに 番号 TAB 見出し TAB 項目数\n"
                           "  kakitori page FILE INDEX     INDEX 番目（0 から）の頁を JSON で\n");
 }

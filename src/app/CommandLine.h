@@ -14,6 +14,9 @@ constexpr int kExitUsage = 2;
 // nothing when the arguments name no subcommand and the desktop application should start.
 std::optional<int> runSubcommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
+// True when name is one of the subcommands.
+bool isSubcommand(const QString& name);
+
 // The usage text printed with a usage error.
 QString usageText();
 

@@ -1,20 +1,49 @@
 #include "app/CommandLine.h"
+#include "ui/MainWindow.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 
-#include <cstdio>
+namespace {
 
-int main(int argc, char* argv[])
+// Subcommands run without a window, so they need no display.
+int runSubcommandWithoutWindow(int argc, char* argv[], bool* ran)
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
+    const auto code = kakitori::runSubcommand(QCoreApplication::arguments().mid(1), out, err);
+    *ran = code.has_value();
+    return code.value_or(0);
+}
+
+int runDesktop(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
-    if (const auto code = kakitori::runSubcommand(args, out, err))
-        return *code;
-    // The desktop window comes with the editor; until then only the subcommands run.
-    err << kakitori::usageText();
-    err.flush();
-    return kakitori::kExitUsage;
+    if (args.size() > 1) {
+        QTextStream(stderr) << kakitori::usageText();
+        return kakitori::kExitUsage;
+    }
+    // The settings file and new problems live in the folder the program is started in.
+    kakitori::EditorEnvironment environment{QDir::current().filePath(QStringLiteral("FM3.ini")),
+                                            QDir::current()};
+    kakitori::MainWindow window(environment);
+    window.show();
+    if (!args.isEmpty())
+        window.editor().openFile(QFileInfo(args[0]).absoluteFilePath());
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc > 1 && kakitori::isSubcommand(QString::fromLocal8Bit(argv[1]))) {
+        bool ran = false;
+        return runSubcommandWithoutWindow(argc, argv, &ran);
+    }
+    return runDesktop(argc, argv);
 }

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "editor/Editor.h"
+#include "ui/WidgetDialogs.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <map>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+class QToolBar;
+
+namespace kakitori {
+
+class CellLabel;
+class EditBox;
+class RowGridView;
+
+// The main window: shows the editor's state and forwards every user event to it.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // dialogs defaults to real dialogs; tests pass scripted ones.
+    explicit MainWindow(EditorEnvironment environment, EditorDialogs* dialogs = nullptr,
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Editor& editor() { return *m_editor; }
+    QAction* toolAction(int index) const { return m_toolActions[index]; }
+    QAction* menuAction(MenuEntry entry) const { return m_menuActions.at(entry); }
+    RowGridView& grid() const { return *m_grid; }
+    EditBox* editBox() const { return m_editBox; }
+    QComboBox* pageList() const { return m_pageList; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar(QWidget* canvas);
+    void buildStatusBar();
+    void buildControls(QWidget* canvas);
+    void sync();
+    void focus(FocusTarget target);
+
+    std::unique_ptr<WidgetDialogs> m_ownDialogs;
+    std::unique_ptr<Editor> m_editor;
+    QWidget* m_canvas = nullptr;
+    QToolBar* m_toolbar = nullptr;
+    std::array<QAction*, kToolButtonCount + 1> m_toolActions{};
+    std::map<MenuEntry, QAction*> m_menuActions;
+    std::array<QLabel*, 5> m_panels{};
+    RowGridView* m_grid = nullptr;
+    QComboBox* m_pageList = nullptr;
+    QLabel* m_headingLabel = nullptr;
+    QLabel* m_editingIndicator = nullptr;
+    QLabel* m_tracingIndicator = nullptr;
+    QPushButton* m_registration = nullptr;
+    QLabel* m_hintArrow = nullptr;
+    QLabel* m_watermark = nullptr;
+    EditBox* m_editBox = nullptr;
+    QLabel* m_length = nullptr;
+    std::array<QLabel*, 2> m_marks{};
+    std::array<CellLabel*, 5> m_pad{};
+    QTimer* m_blink = nullptr;
+};
+
+} // namespace kakitori

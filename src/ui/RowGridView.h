@@ -1,0 +1,39 @@
+#pragma once
+
+#include "editor/Editor.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+
+namespace kakitori {
+
+class CellLabel;
+
+// The ten rows of the working page: five-cell switch, row-number cell and seven text cells each,
+// placed where the editor's row layout says.
+class RowGridView : public QObject {
+    Q_OBJECT
+
+public:
+    RowGridView(Editor& editor, QWidget* canvas);
+
+    void sync(const EditorState& state);
+
+    CellLabel* cellLabel(int row, RowField kind) const;
+    QCheckBox* fiveCellSwitch(int row) const;
+
+private:
+    struct RowWidgets {
+        QCheckBox* fiveCellSwitch = nullptr;
+        CellLabel* rowNumber = nullptr;
+        std::array<CellLabel*, kRowFieldCount> cells{};
+    };
+
+    Editor& m_editor;
+    std::array<RowWidgets, kRowsPerPage> m_rows;
+};
+
+} // namespace kakitori

@@ -1,0 +1,110 @@
+#include "ui/MainWindow.h"
+#include "ui/CellLabel.h"
+#include "ui/EditBox.h"
+#include "ui/RowGridView.h"
+#include "ui/ScreenGeometry.h"
+
+#include "EditorFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QTest>
+
+using namespace kakitori;
+
+namespace {
+
+class MainWindowTest : public testing::Test {
+protected:
+    MainWindowTest()
+        : window(EditorEnvironment{folder.path(QStringLiteral("FM3.ini")),
+                                   QDir(folder.path(QString()))},
+                 &dialogs)
+    {
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    void openSample()
+    {
+        ASSERT_TRUE(window.editor().openFile(resourcePath(QStringLiteral("sample.mojx"))));
+        window.editor().choosePage(0);
+    }
+
+    CellLabel* cell(int row, RowField kind) { return window.grid().cellLabel(row, kind); }
+
+    TestFolder folder;
+    ScriptedDialogs dialogs;
+    MainWindow window;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, ToolbarButtonsAreAddressedByIndex)
+{
+    EXPECT_EQ(window.toolAction(1)->toolTip(), QStringLiteral("ファイルを開く"));
+    EXPECT_TRUE(window.toolAction(5)->isSeparator());
+    EXPECT_FALSE(window.toolAction(4)->isEnabled());
+    EXPECT_FALSE(window.toolAction(23)->isVisible());
+
+    dialogs.files.push_back(resourcePath(QStringLiteral("sample.mojx")));
+    window.toolAction(1)->trigger();
+    EXPECT_EQ(window.pageList()->count(), 4);
+    EXPECT_EQ(window.windowTitle().left(9), QStringLiteral("2002筆丸さん　"));
+    EXPECT_TRUE(window.menuAction(MenuEntry::PrintWriting)->isEnabled());
+    EXPECT_TRUE(window.menuAction(MenuEntry::Limit15)->isChecked());
+}
+
+TEST_F(MainWindowTest, ClickingACellShowsItsTextInTheEditBox)
+{
+    openSample();
+    QTest::mouseClick(cell(1, RowField::FirstWord), Qt::LeftButton);
+    EXPECT_EQ(window.editBox()->text(), QStringLiteral("筆丸"));
+    EXPECT_EQ(window.editBox()->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0x80));
+    EXPECT_EQ(cell(1, RowField::FirstWord)->text(), QStringLiteral("筆丸"));
+    EXPECT_TRUE(cell(1, RowField::SecondWord)->isVisible()) << "row 1 has a second part";
+    EXPECT_FALSE(cell(2, RowField::SecondWord)->isVisible());
+}
+
+TEST_F(MainWindowTest, TypingReLaysTheRowOutAndTheReadingComesFromTheInputMethod)
+{
+    openSample();
+    QTest::mouseClick(cell(1, RowField::Lead), Qt::LeftButton);
+    const int wordLeft = cell(1, RowField::FirstWord)->x();
+    const int readingLeft = cell(1, RowField::FirstReading)->x();
+    QTest::keyClicks(window.editBox(), QStringLiteral("ab"));
+    EXPECT_EQ(cell(1, RowField::Lead)->text(), QStringLiteral("むこうのab"));
+    const int grown = cell(1, RowField::FirstWord)->x() - wordLeft;
+    EXPECT_GT(grown, 10);
+    EXPECT_EQ(cell(1, RowField::FirstReading)->x() - readingLeft, grown);
+    EXPECT_EQ(cell(1, RowField::FirstWord)->x(),
+              cell(1, RowField::Lead)->x() + cell(1, RowField::Lead)->width());
+
+    QTest::mouseClick(cell(5, RowField::FirstWord), Qt::LeftButton);
+    for (const char* preedit : {"え", "えん", "えんそく", "遠足"}) {
+        QInputMethodEvent event(QString::fromUtf8(preedit), {});
+        QApplication::sendEvent(window.editBox(), &event);
+    }
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("遠足"));
+    QApplication::sendEvent(window.editBox(), &commit);
+    EXPECT_EQ(cell(5, RowField::FirstWord)->text(), QStringLiteral("遠足"));
+    EXPECT_EQ(cell(5, RowField::FirstReading)->text(), QStringLiteral("えんそく"));
+
+    QTest::keyClick(window.editBox(), Qt::Key_Return);
+    EXPECT_EQ(window.editor().state().cursor, (CellPosition{5, RowField::Middle}));
+    EXPECT_TRUE(window.editBox()->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, CloseBoxAsksWhileChangesAreUnsaved)
+{
+    openSample();
+    QTest::mouseClick(cell(2, RowField::Lead), Qt::LeftButton);
+    QTest::keyClicks(window.editBox(), QStringLiteral("x"));
+    EXPECT_FALSE(window.close()) << "answered No";
+    EXPECT_EQ(dialogs.questions.last(), QStringLiteral("保存されていませんが、終了しますか？"));
+    dialogs.answers = {true};
+    EXPECT_TRUE(window.close());
+    EXPECT_TRUE(folder.exists(QStringLiteral("FM3.ini")));
+}
