@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
-#include "app/Json.h"
+#include "app/RenderCommand.h"
+#include "data/JsonText.h"
 #include "data/PageLine.h"
 #include "data/ProblemFile.h"
 
@@ -90,6 +91,8 @@ const std::map<QString, Command>& commands()
     static const std::map<QString, Command> table = {
         {QStringLiteral("pages"), pagesCommand},
         {QStringLiteral("page"), pageCommand},
+        {QStringLiteral("render"),
+         [](Streams io, const QStringList& args) { return renderCommand(args, io.out, io.err); }},
     };
     return table;
 }
@@ -106,7 +109,11 @@ QString usageText()
     return QStringLiteral("使い方:\n"
                           "  kakitori [FILE]              画面を開く（FILE を開いた状態で）\n"
                           "  kakitori pages FILE          頁ごとに 番号 TAB 見出し TAB 項目数\n"
-                          "  kakitori page FILE INDEX     INDEX 番目（0 から）の頁を JSON で\n");
+                          "  kakitori page FILE INDEX     INDEX 番目（0 から）の頁を JSON で\n"
+                          "  kakitori render FILE --sheet KIND [--page N | --all] [--font NAME]\n"
+                          "                  [--size PT] [--no-frames] [--two-sheet] [--narrow]\n"
+                          "                  [--pdf OUT] [--trace OUT]\n"
+                          "                               KIND: writing, practice, reading, sentence, three\n");
 }
 
 std::optional<int> runSubcommand(const QStringList& args, QTextStream& out, QTextStream& err)

@@ -2,16 +2,20 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
 namespace {
 
-// Subcommands run without a window, so they need no display.
+// Subcommands run without a window.
 int runSubcommandWithoutWindow(int argc, char* argv[], bool* ran)
 {
-    QCoreApplication app(argc, argv);
+    // Sheets are drawn with the system's fonts, which need a GUI application but no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     const auto code = kakitori::runSubcommand(QCoreApplication::arguments().mid(1), out, err);

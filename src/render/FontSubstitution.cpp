@@ -34,16 +34,6 @@ QString installedOrFallback(const QString& family)
 
 } // namespace
 
-bool isVerticalFontName(const QString& name)
-{
-    return name.startsWith(u'@') || name.startsWith(u'＠');
-}
-
-QString baseFontName(const QString& name)
-{
-    return isVerticalFontName(name) ? name.mid(1) : name;
-}
-
 QString substituteFamily(const QString& name)
 {
     const QString base = baseFontName(name).trimmed();
@@ -55,6 +45,12 @@ QString substituteFamily(const QString& name)
     if (base.contains(QStringLiteral("教科書")))
         return installedOrFallback(kTextbookFamily);
     return kFallback;
+}
+
+bool isStandIn(const QString& name)
+{
+    const QString family = substituteFamily(name);
+    return family == kFallback && baseFontName(name).trimmed() != kFallback;
 }
 
 } // namespace kakitori

@@ -1,6 +1,18 @@
-#include "app/Json.h"
+#include "data/JsonText.h"
+
+#include <charconv>
+#include <cmath>
 
 namespace kakitori {
+
+QString jsonNumber(double value)
+{
+    if (!std::isfinite(value))
+        return QStringLiteral("null");
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return QString::fromLatin1(buffer, written.ptr - buffer);
+}
 
 QString jsonString(const QString& text)
 {

@@ -5,7 +5,8 @@
 
 namespace kakitori {
 
-// JSON text for the command line's output; keys keep the order they are written in.
+// JSON text for the command line and the trace; keys keep the order they are written in.
+QString jsonNumber(double value);
 QString jsonString(const QString& text);
 QString jsonStringArray(const QStringList& items);
 

@@ -1,0 +1,76 @@
+#include "print/PrintJob.h"
+
+#include "data/FontName.h"
+#include "print/WritingTestSheet.h"
+
+namespace kakitori {
+
+namespace {
+
+using Layout = void (*)(PrintSurface&, const SheetInput&);
+
+struct SheetLayouts {
+    Layout vertical;
+    Layout horizontal;
+};
+
+std::optional<SheetLayouts> layoutsOf(SheetKind kind)
+{
+    switch (kind) {
+    case SheetKind::Writing: return SheetLayouts{drawWritingTestVertical, drawWritingTestHorizontal};
+    default: return std::nullopt;
+    }
+}
+
+void drawOne(PrintSurface& surface, SheetKind kind, const SheetInput& input, bool vertical)
+{
+    if (const auto layouts = layoutsOf(kind))
+        (vertical ? layouts->vertical : layouts->horizontal)(surface, input);
+}
+
+} // namespace
+
+bool isSheetAvailable(SheetKind kind)
+{
+    return layoutsOf(kind).has_value();
+}
+
+bool usesVerticalLayout(const QString& statusFont)
+{
+    return isVerticalFontName(statusFont);
+}
+
+void drawSheet(PrintSurface& surface, SheetKind kind, const SheetInput& input,
+               const QString& statusFont)
+{
+    SheetInput in = input;
+    in.font = statusFont.isEmpty() ? input.page.font : statusFont;
+    const bool vertical = usesVerticalLayout(statusFont);
+    if (kind != SheetKind::Three) {
+        drawOne(surface, kind, in, vertical);
+        return;
+    }
+    const SheetKind order[] = {vertical ? SheetKind::Writing : SheetKind::Practice,
+                               vertical ? SheetKind::Practice : SheetKind::Writing,
+                               SheetKind::Reading};
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0)
+            surface.newPage();
+        drawOne(surface, order[i], in, vertical);
+    }
+}
+
+void runPrintJob(PrintSurface& surface, const PrintJob& job)
+{
+    if (job.batch) {
+        for (int p = 0; p < job.pageCount; ++p) {
+            drawSheet(surface, job.kind, job.loadPage(p), job.statusFont);
+            surface.newPage();
+        }
+    } else {
+        drawSheet(surface, job.kind, job.loadPage(job.workingPage), job.statusFont);
+    }
+    surface.endDoc();
+}
+
+} // namespace kakitori

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "data/Page.h"
+
+#include <QStringList>
+
+#include <array>
+
+namespace kakitori {
+
+// The print options held by the main window.
+struct PrintOptions {
+    bool writingFrames = true;        // "あり（ふりがなと枠）"
+    bool narrowReadingSpacing = false; // "狭い": reading spacing 15/35 instead of 20/35
+    bool twoSheetReading = false;     // "読み方２枚１組"
+    int printFontSize = 25;
+};
+
+// What a sheet layout draws from: the print page, the font chosen for the job, the five-cell
+// switches that decide second frames, and the options. Layouts never change it.
+struct SheetInput {
+    Page page;
+    QString font;
+    std::array<bool, kRowsPerPage> switches{};
+    PrintOptions options;
+};
+
+// Text split into characters (a surrogate pair stays one), as layouts print one at a time.
+QStringList characters(const QString& text);
+
+// The number of characters of a text.
+int characterCount(const QString& text);
+
+// "①" … "⑩" for rows 1..10.
+QString circledNumber(int row);
+
+// The text with leading and trailing half-width blanks removed.
+QString trimHalfWidthBlanks(const QString& text);
+
+} // namespace kakitori

@@ -1,0 +1,158 @@
+#include "render/PainterSurface.h"
+
+#include "data/FontName.h"
+#include "render/FontSubstitution.h"
+#include "render/PrintFonts.h"
+#include "render/VerticalGlyphs.h"
+
+#include <QGlyphRun>
+#include <QRawFont>
+
+namespace kakitori {
+
+QColor printColour(PrintColour colour)
+{
+    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+PainterSurface::PainterSurface(PaintTarget& target) : m_target(target) {}
+
+PainterSurface::~PainterSurface()
+{
+    if (m_active)
+        m_target.finish(m_painter);
+}
+
+Margins PainterSurface::margins(int paperSize, int orientation) const
+{
+    return m_target.margins(paperSize, orientation);
+}
+
+QFont PainterSurface::currentFont()
+{
+    if (isStandIn(fontName()) && !m_standIns.contains(fontName()))
+        m_standIns.append(fontName());
+    return printFont(fontName(), fontSize(), fontBold(), fontItalic());
+}
+
+QStringList PainterSurface::takeStandIns()
+{
+    return std::exchange(m_standIns, {});
+}
+
+double PainterSurface::textWidth(const QString& text)
+{
+    return printTextWidth(printFont(fontName(), fontSize(), fontBold(), fontItalic()), text);
+}
+
+double PainterSurface::textHeight(const QString&)
+{
+    return printTextHeight(printFont(fontName(), fontSize(), fontBold(), fontItalic()));
+}
+
+bool PainterSurface::beginPage(const PageSetup& setup, bool firstOfDocument)
+{
+    if (!m_target.startPage(m_painter, setup, firstOfDocument || !m_active))
+        return false;
+    m_active = true;
+    const Margins m = m_target.margins(setup.paperSize, setup.orientation);
+    const double scale = m_target.resolution() / 1440.0;
+    m_painter.resetTransform();
+    m_painter.scale(scale, scale);
+    m_painter.translate(m.left, m.top);
+    m_painter.setClipRect(QRectF(0, 0, setup.scaleWidth, setup.scaleHeight));
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    return true;
+}
+
+void PainterSurface::endDocument()
+{
+    if (m_active)
+        m_target.finish(m_painter);
+    m_active = false;
+}
+
+QPen PainterSurface::pen(PrintColour colour) const
+{
+    // The thinnest pen the device has: one device pixel, a hairline in a PDF.
+    QPen p(printColour(colour), 0);
+    p.setCosmetic(true);
+    p.setStyle(drawStyle() == 1 ? Qt::DashLine : drawStyle() == 2 ? Qt::DotLine : Qt::SolidLine);
+    return p;
+}
+
+bool PainterSurface::drawLine(double x1, double y1, double x2, double y2, PrintColour colour)
+{
+    m_painter.setPen(pen(colour));
+    m_painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    return true;
+}
+
+bool PainterSurface::drawBox(double x1, double y1, double x2, double y2, PrintColour colour)
+{
+    m_painter.setPen(pen(colour));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
+    return true;
+}
+
+VerticalGlyphs& PainterSurface::verticalGlyphsFor(const QFont& font)
+{
+    auto& glyphs = m_vertical[font.family()];
+    if (!glyphs)
+        glyphs = std::make_unique<VerticalGlyphs>(QRawFont::fromFont(font));
+    return *glyphs;
+}
+
+void PainterSurface::drawTurned(double x, double y, const QString& character, const QFont& font)
+{
+    const double advance = printTextWidth(font, character);
+    const double height = printTextHeight(font);
+    const QPointF centre(x + advance / 2, y + height / 2);
+    const char32_t c = character.toUcs4().value(0);
+
+    m_painter.save();
+    m_painter.translate(centre);
+    m_painter.rotate(-90);
+    m_painter.translate(-centre);
+    const QPointF baseline(x, y + printAscent(font));
+    QRawFont raw = QRawFont::fromFont(font);
+    const quint32 glyph = raw.isValid() ? verticalGlyphsFor(font).glyphFor(c) : 0;
+    if (glyph != 0) {
+        QGlyphRun run;
+        run.setRawFont(raw);
+        run.setGlyphIndexes({glyph});
+        run.setPositions({QPointF(0, 0)});
+        m_painter.drawGlyphRun(baseline, run);
+    } else {
+        // The face lacks the character: Qt's fallback face draws it, turned, without alternate.
+        m_painter.drawText(baseline, character);
+    }
+    m_painter.restore();
+}
+
+bool PainterSurface::drawText(double x, double y, const QString& text)
+{
+    const QFont font = currentFont();
+    m_painter.setFont(font);
+    m_painter.setPen(printColour(foreColor()));
+    if (!isVerticalFontName(fontName())) {
+        m_painter.drawText(QPointF(x, y + printAscent(font)), text);
+        return true;
+    }
+    double at = x;
+    for (qsizetype i = 0; i < text.size();) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
+        const QString character = text.mid(i, pair ? 2 : 1);
+        i += character.size();
+        if (isFullWidth(character.toUcs4().value(0)))
+            drawTurned(at, y, character, font);
+        else
+            m_painter.drawText(QPointF(at, y + printAscent(font)), character);
+        at += printTextWidth(font, character);
+    }
+    return true;
+}
+
+} // namespace kakitori
