@@ -5,7 +5,11 @@
 #include "data/ProblemFile.h"
 #include "data/Settings.h"
 
+#include "data/FontName.h"
+
 #include <QFileInfo>
+
+#include <cmath>
 
 namespace kakitori {
 
@@ -57,6 +61,9 @@ void Editor::startUp()
     m_password = settings.password;
     setFontPanel(m_storedFontName);
     m_state.statusPanels[4] = m_publisher;
+    // The sliders show the saved offsets, which stay exactly as saved until a slider moves.
+    m_state.kanaSliderVertical = std::clamp(int(std::lround(m_kanaOffset1 / 30)), -10, 10);
+    m_state.kanaSliderHorizontal = std::clamp(int(std::lround(m_kanaOffset2 / 30)), -10, 10);
 
     setKeyType(KeyType::Soft);
     m_state.headingLabel = QStringLiteral("頁の見出し");
@@ -339,6 +346,21 @@ void Editor::triggerToolButton(int index)
     case 4:
         saveCommand(true);
         break;
+    case 6:
+        printCommand(SheetKind::Writing, true);
+        break;
+    case 7:
+        printCommand(SheetKind::Practice, true);
+        break;
+    case 8:
+        printCommand(SheetKind::Reading, true);
+        break;
+    case 9:
+        printCommand(SheetKind::Three, true);
+        break;
+    case 10:
+        printCommand(SheetKind::Sentence, true);
+        break;
     case 15:
         fontCommand();
         break;
@@ -346,7 +368,7 @@ void Editor::triggerToolButton(int index)
         exitCommand();
         break;
     default:
-        break; // printing, kanji panel, paper, deleting rows, help: later
+        break; // kanji panel, paper, deleting rows, help: later
     }
 }
 
@@ -403,6 +425,53 @@ void Editor::triggerMenu(MenuEntry entry)
         break;
     case MenuEntry::SpacingNarrow:
         setSpacing(true);
+        break;
+    case MenuEntry::PrintWriting:
+        printCommand(SheetKind::Writing, false);
+        break;
+    case MenuEntry::PrintPractice:
+        printCommand(SheetKind::Practice, false);
+        break;
+    case MenuEntry::PrintReading:
+        printCommand(SheetKind::Reading, false);
+        break;
+    case MenuEntry::PrintThree:
+        printCommand(SheetKind::Three, false);
+        break;
+    case MenuEntry::PrintSentence:
+        printCommand(SheetKind::Sentence, false);
+        break;
+    case MenuEntry::WritingFrameOn:
+    case MenuEntry::WritingFrameOff:
+        tick({MenuEntry::WritingFrameOn, MenuEntry::WritingFrameOff}, entry);
+        break;
+    case MenuEntry::TracingOff:
+        setTracing(false);
+        break;
+    case MenuEntry::TracingOn:
+        setTracing(true);
+        break;
+    case MenuEntry::TwoSheetReading:
+        toggleTwoSheetReading();
+        break;
+    case MenuEntry::BatchAll:
+        m_state.pageListColour = PageListColour::Green;
+        break;
+    case MenuEntry::BatchCancel:
+        m_state.pageListColour = PageListColour::White;
+        break;
+    case MenuEntry::PrinterNormal:
+        tick({MenuEntry::PrinterNormal, MenuEntry::PrinterDirect}, entry);
+        m_printerAsking = true;
+        break;
+    case MenuEntry::PrinterDirect:
+        tick({MenuEntry::PrinterNormal, MenuEntry::PrinterDirect}, entry);
+        m_printerAsking = false;
+        if (m_printService)
+            m_printService->choosePrinter();
+        break;
+    case MenuEntry::KanaPosition:
+        emit kanaWindowRequested();
         break;
     default:
         break; // entries whose windows and sheets come later

@@ -4,6 +4,7 @@
 #include "data/Problem.h"
 #include "editor/EditorDialogs.h"
 #include "editor/EditorState.h"
+#include "editor/PrintService.h"
 #include "editor/ReadingCapture.h"
 
 #include <QDateTime>
@@ -34,6 +35,9 @@ public:
     Editor(EditorDialogs& dialogs, CellMeasure measure, EditorEnvironment environment,
            QObject* parent = nullptr);
 
+    // The printer; without one the print commands do nothing.
+    void setPrintService(PrintService* service) { m_printService = service; }
+
     const EditorState& state() const { return m_state; }
     const Problem& problem() const { return m_problem; }
     // The page the print commands print: the working page as shown, with the page list's text.
@@ -44,6 +48,11 @@ public:
     bool arrowKeysActive() const { return m_arrowKeysActive; }
     bool wordChanged() const { return m_wordChanged; }
     bool downOnlyPad() const;
+    PrintOptions printOptions() const;
+    bool printerAsking() const { return m_printerAsking; }
+    float kanaOffset1() const { return m_kanaOffset1; }
+    float kanaOffset2() const { return m_kanaOffset2; }
+    PrintColour tracingColour() const { return m_tracingColour; }
 
     // Start-up: reads the settings file and lays the window out.
     void startUp();
@@ -73,6 +82,13 @@ public:
 
     void blinkTick();
 
+    // The small print option windows and the tracing indicator.
+    void colourWindowDecided(int choice); // 1 (light) … 4 (dark); 0 when none was clicked
+    void colourWindowCancelled();
+    void tracingIndicatorClicked();
+    void setKanaSliders(int vertical, int horizontal);
+    void kanaWindowDiscarded();
+
     // Asks the exit question when there are unsaved changes; true when the window may close.
     bool confirmClose();
     // The window is closing: writes the settings file.
@@ -82,6 +98,8 @@ signals:
     void changed();
     void focusRequested(kakitori::FocusTarget target);
     void quitRequested();
+    void colourWindowRequested();
+    void kanaWindowRequested();
 
 private:
     // Shell.
@@ -121,9 +139,16 @@ private:
     void setKeyType(KeyType type);
     void tick(std::initializer_list<MenuEntry> group, MenuEntry chosen);
 
+    // Printing.
+    void printCommand(SheetKind kind, bool fromToolbar);
+    SheetInput printInput(int pageIndex, bool batch, bool fromToolbar) const;
+    void setTracing(bool on);
+    void toggleTwoSheetReading();
+
     void notify() { emit changed(); }
 
     EditorDialogs& m_dialogs;
+    PrintService* m_printService = nullptr;
     CellMeasure m_measure;
     EditorEnvironment m_env;
     EditorState m_state;
@@ -146,6 +171,8 @@ private:
     float m_kanaOffset1 = 0;
     float m_kanaOffset2 = 0;
     QString m_publisher;
+    bool m_printerAsking = true;
+    PrintColour m_tracingColour = 0;
     QString m_password;
 };
 

@@ -2,18 +2,11 @@
 // limit, the five-cell switches and cursor movement by Enter, the arrow pad and the arrow keys.
 #include "editor/Editor.h"
 
+#include "data/Characters.h"
+
 namespace kakitori {
 
 namespace {
-
-int characterCount(const QString& text)
-{
-    int count = 0;
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (!text[i].isLowSurrogate())
-            ++count;
-    return count;
-}
 
 int rowLength(const Row& row)
 {

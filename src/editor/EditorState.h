@@ -91,6 +91,12 @@ struct EditorState {
     ScreenColour editBoxColour = colours::kWhite;
     int lengthShown = 0;
 
+    // Print options shown outside the menus.
+    QString tracingIndicator;
+    bool tracingIndicatorVisible = true;
+    int kanaSliderVertical = 0; // −10 … 10, 30 twips a step
+    int kanaSliderHorizontal = 0;
+
     // Arrow pad: up, down, left, right, centre.
     std::array<bool, 5> padVisible = {true, true, true, true, true};
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Characters.h"
 #include "data/Page.h"
 
 #include <QStringList>
@@ -10,9 +11,9 @@ namespace kakitori {
 
 // The print options held by the main window.
 struct PrintOptions {
-    bool writingFrames = true;        // "あり（ふりがなと枠）"
+    bool writingFrames = true;         // "あり（ふりがなと枠）"
     bool narrowReadingSpacing = false; // "狭い": reading spacing 15/35 instead of 20/35
-    bool twoSheetReading = false;     // "読み方２枚１組"
+    bool twoSheetReading = false;      // "読み方２枚１組"
     int printFontSize = 25;
 };
 
@@ -24,12 +25,6 @@ struct SheetInput {
     std::array<bool, kRowsPerPage> switches{};
     PrintOptions options;
 };
-
-// Text split into characters (a surrogate pair stays one), as layouts print one at a time.
-QStringList characters(const QString& text);
-
-// The number of characters of a text.
-int characterCount(const QString& text);
 
 // "①" … "⑩" for rows 1..10.
 QString circledNumber(int row);

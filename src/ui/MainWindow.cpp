@@ -3,6 +3,8 @@
 #include "ui/CellLabel.h"
 #include "ui/EditBox.h"
 #include "ui/Pictures.h"
+#include "ui/PrintOptionWindows.h"
+#include "ui/PrinterService.h"
 #include "ui/RowGridView.h"
 #include "ui/ScreenGeometry.h"
 
@@ -67,14 +69,20 @@ QColor pageListColour(PageListColour colour)
 
 } // namespace
 
-MainWindow::MainWindow(EditorEnvironment environment, EditorDialogs* dialogs, QWidget* parent)
+MainWindow::MainWindow(EditorEnvironment environment, EditorDialogs* dialogs,
+                       PrintService* printing, QWidget* parent)
     : QMainWindow(parent)
 {
     if (!dialogs) {
         m_ownDialogs = std::make_unique<WidgetDialogs>(this);
         dialogs = m_ownDialogs.get();
     }
+    if (!printing) {
+        m_ownPrinting = std::make_unique<PrinterService>(this, *dialogs);
+        printing = m_ownPrinting.get();
+    }
     m_editor = std::make_unique<Editor>(*dialogs, measureCell, std::move(environment));
+    m_editor->setPrintService(printing);
 
     m_canvas = new QWidget(this);
     m_canvas->setAutoFillBackground(true);
@@ -94,6 +102,8 @@ MainWindow::MainWindow(EditorEnvironment environment, EditorDialogs* dialogs, QW
     connect(m_editor.get(), &Editor::changed, this, &MainWindow::sync);
     connect(m_editor.get(), &Editor::focusRequested, this, &MainWindow::focus);
     connect(m_editor.get(), &Editor::quitRequested, this, &QWidget::close);
+    connect(m_editor.get(), &Editor::colourWindowRequested, this, &MainWindow::showColourWindow);
+    connect(m_editor.get(), &Editor::kanaWindowRequested, this, &MainWindow::showKanaWindow);
     m_editor->startUp();
 }
 
@@ -186,8 +196,12 @@ void MainWindow::buildControls(QWidget* canvas)
     m_editingIndicator->setFont(m_headingLabel->font());
     setTextColour(m_editingIndicator, QColor(0x80, 0xFF, 0x80));
 
-    m_tracingIndicator = new QLabel(canvas);
+    m_tracingIndicator = new CellLabel(canvas);
+    m_tracingIndicator->setFrameShape(QFrame::NoFrame);
+    m_tracingIndicator->setAutoFillBackground(false);
     m_tracingIndicator->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(m_tracingIndicator, &CellLabel::clicked, m_editor.get(),
+            &Editor::tracingIndicatorClicked);
     setTextColour(m_tracingIndicator, QColor(0x00, 0xFF, 0xFF));
     m_tracingIndicator->setGeometry(pxRect(4200, 720, 1875, 300));
 
@@ -281,6 +295,10 @@ void MainWindow::sync()
         m_panels[i]->setText(s.statusPanels[i]);
 
     m_watermark->setVisible(s.watermarkVisible);
+    m_tracingIndicator->setText(s.tracingIndicator);
+    m_tracingIndicator->setVisible(s.tracingIndicatorVisible);
+    if (m_kanaWindow)
+        m_kanaWindow->sync();
     m_headingLabel->setText(s.headingLabel);
     m_headingLabel->adjustSize();
     m_headingLabel->move(px(240), px(720));
@@ -336,6 +354,25 @@ void MainWindow::focus(FocusTarget target)
         m_editBox->setFocus();
     else
         m_pageList->setFocus();
+}
+
+void MainWindow::showColourWindow()
+{
+    auto* window = new ColourWindow(*m_editor, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+}
+
+void MainWindow::showKanaWindow()
+{
+    if (!m_kanaWindow) {
+        m_kanaWindow = new KanaPositionWindow(*m_editor, this);
+        m_kanaWindow->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_kanaWindow, &QObject::destroyed, this, [this] { m_kanaWindow = nullptr; });
+    }
+    m_kanaWindow->sync();
+    m_kanaWindow->show();
+    m_kanaWindow->raise();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

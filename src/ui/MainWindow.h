@@ -21,6 +21,8 @@ namespace kakitori {
 
 class CellLabel;
 class EditBox;
+class KanaPositionWindow;
+class PrinterService;
 class RowGridView;
 
 // The main window: shows the editor's state and forwards every user event to it.
@@ -28,9 +30,9 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    // dialogs defaults to real dialogs; tests pass scripted ones.
+    // dialogs and printing default to the real ones; tests pass their own.
     explicit MainWindow(EditorEnvironment environment, EditorDialogs* dialogs = nullptr,
-                        QWidget* parent = nullptr);
+                        PrintService* printing = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Editor& editor() { return *m_editor; }
@@ -50,9 +52,13 @@ private:
     void buildControls(QWidget* canvas);
     void sync();
     void focus(FocusTarget target);
+    void showColourWindow();
+    void showKanaWindow();
 
     std::unique_ptr<WidgetDialogs> m_ownDialogs;
     std::unique_ptr<Editor> m_editor;
+    std::unique_ptr<PrinterService> m_ownPrinting;
+    KanaPositionWindow* m_kanaWindow = nullptr;
     QWidget* m_canvas = nullptr;
     QToolBar* m_toolbar = nullptr;
     std::array<QAction*, kToolButtonCount + 1> m_toolActions{};
@@ -62,7 +68,7 @@ private:
     QComboBox* m_pageList = nullptr;
     QLabel* m_headingLabel = nullptr;
     QLabel* m_editingIndicator = nullptr;
-    QLabel* m_tracingIndicator = nullptr;
+    CellLabel* m_tracingIndicator = nullptr;
     QPushButton* m_registration = nullptr;
     QLabel* m_hintArrow = nullptr;
     QLabel* m_watermark = nullptr;

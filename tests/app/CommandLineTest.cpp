@@ -99,3 +99,64 @@ TEST(CommandLine, ErrorsAndUsage)
     }
     EXPECT_FALSE(runCommand({}).code.has_value()) << "no subcommand starts the desktop application";
 }
+
+TEST(CommandLine, RenderWritesThePdfAndTheTraceOfTheWritingTest)
+{
+    TestFolder folder;
+    const QString pdf = folder.path(QStringLiteral("w.pdf"));
+    const CommandRun r =
+        runCommand({QStringLiteral("render"), kSample, QStringLiteral("--sheet"),
+                    QStringLiteral("writing"), QStringLiteral("--all"), QStringLiteral("--pdf"),
+                    pdf, QStringLiteral("--trace"), QStringLiteral("-")});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(folder.read(QStringLiteral("w.pdf")).startsWith("%PDF"));
+    EXPECT_FALSE(folder.exists(QStringLiteral("w.pdf.part")));
+    const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.filter(QStringLiteral("{\"op\":\"page\"")).size(), 4);
+    EXPECT_EQ(lines.last(), QStringLiteral("{\"op\":\"enddoc\"}"));
+    // --all prints every page in the first page's font: vertical, portrait.
+    EXPECT_TRUE(lines.first().contains(QStringLiteral("\"orientation\":1")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("\"font\":\"@ＤＦＧ教科書体W4\"")));
+
+    // The last sample page is in a horizontal font; --font overrides it.
+    const CommandRun h =
+        runCommand({QStringLiteral("render"), kSample, QStringLiteral("--sheet"),
+                    QStringLiteral("writing"), QStringLiteral("--page"), QStringLiteral("3"),
+                    QStringLiteral("--no-frames"), QStringLiteral("--trace"), QStringLiteral("-")});
+    EXPECT_TRUE(h.out.startsWith(QStringLiteral("{\"op\":\"page\",\"paper\":9,\"orientation\":2")));
+    EXPECT_FALSE(h.out.contains(QStringLiteral("\"op\":\"box\"")));
+}
+
+TEST(CommandLine, RenderRefusesWhatItCannotDo)
+{
+    struct Case {
+        const char* name;
+        QStringList args;
+        int code;
+    } cases[] = {
+        {"no output", {QStringLiteral("--sheet"), QStringLiteral("writing")}, kExitUsage},
+        {"unknown kind",
+         {QStringLiteral("--sheet"), QStringLiteral("poster"), QStringLiteral("--trace"),
+          QStringLiteral("-")},
+         kExitUsage},
+        {"sheet still to come",
+         {QStringLiteral("--sheet"), QStringLiteral("practice"), QStringLiteral("--trace"),
+          QStringLiteral("-")},
+         kExitUsage},
+        {"page and all",
+         {QStringLiteral("--sheet"), QStringLiteral("writing"), QStringLiteral("--page"),
+          QStringLiteral("1"), QStringLiteral("--all"), QStringLiteral("--trace"),
+          QStringLiteral("-")},
+         kExitUsage},
+        {"page out of range",
+         {QStringLiteral("--sheet"), QStringLiteral("writing"), QStringLiteral("--page"),
+          QStringLiteral("9"), QStringLiteral("--trace"), QStringLiteral("-")},
+         kExitFailure},
+    };
+    for (const Case& c : cases) {
+        const CommandRun r = runCommand(QStringList{QStringLiteral("render"), kSample} + c.args);
+        EXPECT_EQ(r.code, c.code) << c.name;
+        EXPECT_TRUE(r.out.isEmpty()) << c.name;
+        EXPECT_FALSE(r.err.isEmpty()) << c.name;
+    }
+}

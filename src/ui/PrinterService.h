@@ -1,0 +1,37 @@
+#pragma once
+
+#include "editor/EditorDialogs.h"
+#include "editor/PrintService.h"
+#include "render/PaintTargets.h"
+
+#include <QPrinter>
+
+#include <QSet>
+
+class QWidget;
+
+namespace kakitori {
+
+// The system's printer through CUPS, or a PDF file when "Print to file" is chosen in the dialog.
+// It keeps one print surface for the life of the program, so drawing state carries over between
+// documents, and says once per font which face stood in for a font this machine lacks.
+class PrinterService : public PrintService {
+public:
+    PrinterService(QWidget* parent, EditorDialogs& dialogs);
+
+    bool confirmPrint() override;
+    void choosePrinter() override;
+    void print(const PrintJob& job) override;
+
+private:
+    bool runDialog();
+
+    QWidget* m_parent;
+    EditorDialogs& m_dialogs;
+    QPrinter m_printer;
+    PrinterTarget m_target;
+    PainterSurface m_surface;
+    QSet<QString> m_toldStandIns;
+};
+
+} // namespace kakitori

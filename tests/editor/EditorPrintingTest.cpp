@@ -1,0 +1,150 @@
+#include "EditorFixture.h"
+
+#include "data/Settings.h"
+#include "print/RecordingSurface.h"
+
+using namespace kakitori;
+
+namespace {
+
+// A printer whose dialog answers from a script and whose surface records.
+class RecordingPrinter : public PrintService {
+public:
+    std::deque<bool> confirmations;
+    int dialogs = 0;
+    RecordingSurface surface;
+
+    bool confirmPrint() override
+    {
+        ++dialogs;
+        if (confirmations.empty())
+            return false;
+        const bool answer = confirmations.front();
+        confirmations.pop_front();
+        return answer;
+    }
+    void choosePrinter() override { ++dialogs; }
+    void print(const PrintJob& job) override { runPrintJob(surface, job); }
+
+    int pages() const
+    {
+        int n = 0;
+        for (const RecordedOp& op : surface.ops())
+            n += op.kind == RecordedOp::Page;
+        return n;
+    }
+    // The heading's first character as printed on each page (vertical layout).
+    QStringList headings() const
+    {
+        QStringList out;
+        for (const RecordedOp& op : surface.ops())
+            if (op.kind == RecordedOp::Text && op.x1 == 230 && op.y1 == 230)
+                out.append(op.text);
+        return out;
+    }
+};
+
+class EditorPrintingTest : public EditorTest {
+protected:
+    EditorPrintingTest()
+    {
+        editor.setPrintService(&printer);
+        openLines({pageLine(QStringLiteral("一"), QStringLiteral("@ＭＳ 明朝"),
+                            {{"", "朝", "あさ", "。"}}),
+                   pageLine(QStringLiteral("二"), QStringLiteral("ＭＳ 明朝"), {}),
+                   pageLine(QStringLiteral("三"), QStringLiteral("ＭＳ 明朝"), {})});
+        editor.choosePage(0);
+    }
+    RecordingPrinter printer;
+};
+
+} // namespace
+
+TEST_F(EditorPrintingTest, CancelledPrinterDialogPrintsNothingAndKeepsTheBatchMark)
+{
+    editor.triggerMenu(MenuEntry::BatchAll);
+    EXPECT_EQ(state().pageListColour, PageListColour::Green);
+    editor.triggerMenu(MenuEntry::PrintWriting);
+    EXPECT_EQ(printer.dialogs, 1);
+    EXPECT_TRUE(printer.surface.ops().isEmpty());
+    EXPECT_EQ(state().pageListColour, PageListColour::Green);
+}
+
+TEST_F(EditorPrintingTest, BatchPrintsEveryPageInTheWorkingPagesLayoutAndClearsTheMark)
+{
+    editor.triggerMenu(MenuEntry::BatchAll);
+    printer.confirmations = {true};
+    editor.triggerToolButton(6);
+    EXPECT_EQ(printer.pages(), 3);
+    EXPECT_EQ(printer.headings(),
+              (QStringList{QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三")}));
+    EXPECT_EQ(state().pageListColour, PageListColour::White);
+}
+
+TEST_F(EditorPrintingTest, TheToolbarPrintsWhatIsOnScreenAndDirectModeAsksNothing)
+{
+    editor.setPageListText(QStringLiteral("画面の見出し"));
+    editor.triggerMenu(MenuEntry::PrinterDirect);
+    EXPECT_EQ(printer.dialogs, 1) << "the printer choice is shown once";
+    editor.triggerToolButton(6);
+    EXPECT_EQ(printer.dialogs, 1);
+    EXPECT_EQ(printer.headings(), QStringList{QStringLiteral("画")});
+
+    printer.surface.clear();
+    editor.triggerMenu(MenuEntry::PrintWriting);
+    EXPECT_EQ(printer.headings(), QStringList{QStringLiteral("一")})
+        << "the menu prints the record";
+
+    editor.triggerMenu(MenuEntry::PrinterNormal);
+    editor.triggerMenu(MenuEntry::PrintWriting);
+    EXPECT_EQ(printer.dialogs, 2);
+}
+
+TEST_F(EditorPrintingTest, PrintOptionsTickAndTheReadingButtonChangesItsPicture)
+{
+    editor.triggerMenu(MenuEntry::WritingFrameOff);
+    EXPECT_FALSE(editor.printOptions().writingFrames);
+    EXPECT_TRUE(state().entry(MenuEntry::WritingFrameOff).checked);
+
+    editor.triggerMenu(MenuEntry::TwoSheetReading);
+    EXPECT_EQ(state().toolButtons[8].picture, ToolPicture::ReadingTwoSheet);
+    EXPECT_FALSE(state().toolButtons[8].hasTooltip);
+    editor.triggerMenu(MenuEntry::TwoSheetReading);
+    EXPECT_EQ(state().toolButtons[8].picture, ToolPicture::Reading);
+
+    int colourWindows = 0;
+    QObject::connect(&editor, &Editor::colourWindowRequested, &editor, [&] { ++colourWindows; });
+    editor.triggerMenu(MenuEntry::TracingOn);
+    EXPECT_EQ(colourWindows, 1);
+    editor.colourWindowCancelled();
+    EXPECT_TRUE(state().entry(MenuEntry::TracingOff).checked);
+    EXPECT_FALSE(state().tracingIndicatorVisible);
+    editor.triggerMenu(MenuEntry::TracingOn);
+    editor.colourWindowDecided(4);
+    EXPECT_EQ(editor.tracingColour(), 8421504u);
+    EXPECT_EQ(state().tracingIndicator, QStringLiteral("漢字なぞり書きあり"));
+    editor.tracingIndicatorClicked();
+    EXPECT_TRUE(state().tracingIndicator.isEmpty());
+    EXPECT_TRUE(state().entry(MenuEntry::TracingOff).checked);
+}
+
+TEST_F(EditorTest, KanaOffsetsSurviveARestartAndFollowTheSliders)
+{
+    folder.write(QStringLiteral("FM3.ini"),
+                 cp932(QStringLiteral("ＭＳ 明朝\r\n 90\r\n 60\r\n光村図書20\r\n\r\n")));
+    editor.startUp();
+    EXPECT_EQ(state().kanaSliderVertical, 3);
+    EXPECT_EQ(state().kanaSliderHorizontal, 2);
+    EXPECT_EQ(editor.kanaOffset1(), 90);
+    EXPECT_EQ(editor.kanaOffset2(), 60);
+    editor.windowClosing();
+    EXPECT_EQ(readSettings(folder.path(QStringLiteral("FM3.ini"))).kanaOffset1, 90);
+
+    // A horizontal font: offset 1 along x follows the horizontal slider.
+    editor.setKanaSliders(1, 3);
+    EXPECT_EQ(editor.kanaOffset1(), 90);
+    EXPECT_EQ(editor.kanaOffset2(), 30);
+    editor.kanaWindowDiscarded();
+    EXPECT_EQ(state().kanaSliderHorizontal, 0);
+    EXPECT_EQ(editor.kanaOffset1(), 90) << "the offsets keep their values";
+}
