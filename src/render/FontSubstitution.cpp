@@ -1,6 +1,7 @@
 #include "render/FontSubstitution.h"
 
 #include <QFontDatabase>
+#include <QHash>
 
 namespace kakitori {
 
@@ -24,7 +25,12 @@ const QString kTextbookFamily = QStringLiteral("Klee One");
 
 bool installed(const QString& family)
 {
-    return QFontDatabase::hasFamily(family);
+    // The font database is slow to ask; the installed faces do not change while the tool runs.
+    static QHash<QString, bool> known;
+    const auto it = known.constFind(family);
+    if (it != known.constEnd())
+        return *it;
+    return *known.insert(family, QFontDatabase::hasFamily(family));
 }
 
 QString installedOrFallback(const QString& family)

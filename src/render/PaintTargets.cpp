@@ -26,8 +26,9 @@ bool isPdf(const QPrinter& printer)
 
 QPageLayout layoutFor(const QPrinter& printer, int paperSize, int orientation)
 {
-    const QMarginsF pdf(kPdfMarginTwips / kTwipsPerMillimetre, kPdfMarginTwips / kTwipsPerMillimetre,
-                        kPdfMarginTwips / kTwipsPerMillimetre, kPdfMarginTwips / kTwipsPerMillimetre);
+    const QMarginsF pdf(
+        kPdfMarginTwips / kTwipsPerMillimetre, kPdfMarginTwips / kTwipsPerMillimetre,
+        kPdfMarginTwips / kTwipsPerMillimetre, kPdfMarginTwips / kTwipsPerMillimetre);
     QPageLayout layout(pageSizeOf(paperSize), orientationOf(orientation), QMarginsF(),
                        QPageLayout::Millimeter);
     if (isPdf(printer)) {
@@ -52,7 +53,8 @@ Margins PrinterTarget::margins(int paperSize, int orientation) const
 {
     if (isPdf(m_printer))
         return pdfMargins();
-    const QMarginsF mm = layoutFor(m_printer, paperSize, orientation).margins(QPageLayout::Millimeter);
+    const QMarginsF mm =
+        layoutFor(m_printer, paperSize, orientation).margins(QPageLayout::Millimeter);
     return {mm.left() * kTwipsPerMillimetre, mm.top() * kTwipsPerMillimetre,
             mm.right() * kTwipsPerMillimetre, mm.bottom() * kTwipsPerMillimetre};
 }

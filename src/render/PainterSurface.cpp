@@ -28,11 +28,11 @@ Margins PainterSurface::margins(int paperSize, int orientation) const
     return m_target.margins(paperSize, orientation);
 }
 
-QFont PainterSurface::currentFont()
+const PrintFace& PainterSurface::currentFace()
 {
     if (isStandIn(fontName()) && !m_standIns.contains(fontName()))
         m_standIns.append(fontName());
-    return printFont(fontName(), fontSize(), fontBold(), fontItalic());
+    return printFace(fontName(), fontSize(), fontBold(), fontItalic());
 }
 
 QStringList PainterSurface::takeStandIns()
@@ -42,12 +42,12 @@ QStringList PainterSurface::takeStandIns()
 
 double PainterSurface::textWidth(const QString& text)
 {
-    return printTextWidth(printFont(fontName(), fontSize(), fontBold(), fontItalic()), text);
+    return printFace(fontName(), fontSize(), fontBold(), fontItalic()).advance(text);
 }
 
 double PainterSurface::textHeight(const QString&)
 {
-    return printTextHeight(printFont(fontName(), fontSize(), fontBold(), fontItalic()));
+    return printFace(fontName(), fontSize(), fontBold(), fontItalic()).height();
 }
 
 bool PainterSurface::beginPage(const PageSetup& setup, bool firstOfDocument)
@@ -97,18 +97,23 @@ bool PainterSurface::drawBox(double x1, double y1, double x2, double y2, PrintCo
     return true;
 }
 
-VerticalGlyphs& PainterSurface::verticalGlyphsFor(const QFont& font)
+PainterSurface::VerticalFace& PainterSurface::verticalFaceFor(const QFont& font)
 {
-    auto& glyphs = m_vertical[font.family()];
-    if (!glyphs)
-        glyphs = std::make_unique<VerticalGlyphs>(QRawFont::fromFont(font));
-    return *glyphs;
+    const QString key = font.family() + QLatin1Char('/') + QString::number(font.pixelSize()) +
+                        QLatin1Char(font.bold() ? 'b' : '-') +
+                        QLatin1Char(font.italic() ? 'i' : '-');
+    VerticalFace& face = m_vertical[key];
+    if (!face.glyphs) {
+        face.raw = QRawFont::fromFont(font);
+        face.glyphs = std::make_unique<VerticalGlyphs>(face.raw);
+    }
+    return face;
 }
 
-void PainterSurface::drawTurned(double x, double y, const QString& character, const QFont& font)
+void PainterSurface::drawTurned(double x, double y, const QString& character, const PrintFace& face)
 {
-    const double advance = printTextWidth(font, character);
-    const double height = printTextHeight(font);
+    const double advance = face.advance(character);
+    const double height = face.height();
     const QPointF centre(x + advance / 2, y + height / 2);
     const char32_t c = character.toUcs4().value(0);
 
@@ -116,12 +121,12 @@ void PainterSurface::drawTurned(double x, double y, const QString& character, co
     m_painter.translate(centre);
     m_painter.rotate(-90);
     m_painter.translate(-centre);
-    const QPointF baseline(x, y + printAscent(font));
-    QRawFont raw = QRawFont::fromFont(font);
-    const quint32 glyph = raw.isValid() ? verticalGlyphsFor(font).glyphFor(c) : 0;
+    const QPointF baseline(x, y + face.ascent());
+    VerticalFace& vertical = verticalFaceFor(face.font());
+    const quint32 glyph = vertical.raw.isValid() ? vertical.glyphs->glyphFor(c) : 0;
     if (glyph != 0) {
         QGlyphRun run;
-        run.setRawFont(raw);
+        run.setRawFont(vertical.raw);
         run.setGlyphIndexes({glyph});
         run.setPositions({QPointF(0, 0)});
         m_painter.drawGlyphRun(baseline, run);
@@ -134,11 +139,11 @@ void PainterSurface::drawTurned(double x, double y, const QString& character, co
 
 bool PainterSurface::drawText(double x, double y, const QString& text)
 {
-    const QFont font = currentFont();
-    m_painter.setFont(font);
+    const PrintFace& face = currentFace();
+    m_painter.setFont(face.font());
     m_painter.setPen(printColour(foreColor()));
     if (!isVerticalFontName(fontName())) {
-        m_painter.drawText(QPointF(x, y + printAscent(font)), text);
+        m_painter.drawText(QPointF(x, y + face.ascent()), text);
         return true;
     }
     double at = x;
@@ -147,10 +152,10 @@ bool PainterSurface::drawText(double x, double y, const QString& text)
         const QString character = text.mid(i, pair ? 2 : 1);
         i += character.size();
         if (isFullWidth(character.toUcs4().value(0)))
-            drawTurned(at, y, character, font);
+            drawTurned(at, y, character, face);
         else
-            m_painter.drawText(QPointF(at, y + printAscent(font)), character);
-        at += printTextWidth(font, character);
+            m_painter.drawText(QPointF(at, y + face.ascent()), character);
+        at += face.advance(character);
     }
     return true;
 }

@@ -4,12 +4,14 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QRawFont>
 
 #include <map>
 #include <memory>
 
 namespace kakitori {
 
+class PrintFace;
 class VerticalGlyphs;
 
 // Where a painter surface draws: the pages of a printer or PDF file, or images in tests.
@@ -48,15 +50,20 @@ protected:
     bool drawBox(double x1, double y1, double x2, double y2, PrintColour colour) override;
 
 private:
-    QFont currentFont();
+    struct VerticalFace {
+        QRawFont raw;
+        std::unique_ptr<VerticalGlyphs> glyphs;
+    };
+
+    const PrintFace& currentFace();
     QPen pen(PrintColour colour) const;
-    void drawTurned(double x, double y, const QString& character, const QFont& font);
-    VerticalGlyphs& verticalGlyphsFor(const QFont& font);
+    void drawTurned(double x, double y, const QString& character, const PrintFace& face);
+    VerticalFace& verticalFaceFor(const QFont& font);
 
     PaintTarget& m_target;
     QPainter m_painter;
     bool m_active = false;
-    std::map<QString, std::unique_ptr<VerticalGlyphs>> m_vertical;
+    std::map<QString, VerticalFace> m_vertical;
     QStringList m_standIns;
 };
 

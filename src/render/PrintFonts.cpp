@@ -5,35 +5,43 @@
 #include <QFontMetricsF>
 
 #include <cmath>
+#include <map>
+#include <memory>
+#include <tuple>
 
 namespace kakitori {
 
-QFont printFont(const QString& name, double points, bool bold, bool italic)
+PrintFace::PrintFace(const QString& name, double points, bool bold, bool italic)
+    : m_font(substituteFamily(name))
 {
-    QFont font(substituteFamily(name));
     // Pixels of the painter's twips space; sizes of layouts are multiples of a twentieth point.
-    font.setPixelSize(qMax(1, int(std::lround(points * 20))));
-    font.setBold(bold);
-    font.setItalic(italic);
-    font.setKerning(false);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
+    m_font.setPixelSize(qMax(1, int(std::lround(points * 20))));
+    m_font.setBold(bold);
+    m_font.setItalic(italic);
+    m_font.setKerning(false);
+    m_font.setHintingPreference(QFont::PreferNoHinting);
+    const QFontMetricsF metrics(m_font);
+    m_ascent = metrics.ascent();
+    m_height = metrics.ascent() + metrics.descent();
 }
 
-double printTextWidth(const QFont& font, const QString& text)
+double PrintFace::advance(const QString& text) const
 {
-    return QFontMetricsF(font).horizontalAdvance(text);
+    if (const auto it = m_advances.constFind(text); it != m_advances.constEnd())
+        return *it;
+    const double width = QFontMetricsF(m_font).horizontalAdvance(text);
+    m_advances.insert(text, width);
+    return width;
 }
 
-double printTextHeight(const QFont& font)
+const PrintFace& printFace(const QString& name, double points, bool bold, bool italic)
 {
-    const QFontMetricsF metrics(font);
-    return metrics.ascent() + metrics.descent();
-}
-
-double printAscent(const QFont& font)
-{
-    return QFontMetricsF(font).ascent();
+    using Key = std::tuple<QString, double, bool, bool>;
+    static std::map<Key, std::unique_ptr<PrintFace>> faces;
+    auto& face = faces[Key{name, points, bold, italic}];
+    if (!face)
+        face = std::make_unique<PrintFace>(name, points, bold, italic);
+    return *face;
 }
 
 bool isFullWidth(char32_t c)

@@ -1,17 +1,32 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QString>
 
 namespace kakitori {
 
-// The face a surface draws a font name with at a size, with its size in twips as pixels: both
-// back ends measure and draw in twips, so the trace and the PDF agree to the twip.
-QFont printFont(const QString& name, double points, bool bold = false, bool italic = false);
+// A face as the surfaces draw and measure it: its size in twips as pixels, so both back ends
+// measure and draw in twips and a trace and a PDF agree to the twip. Faces are looked up once
+// per name, size and style; advances once per character.
+class PrintFace {
+public:
+    PrintFace(const QString& name, double points, bool bold, bool italic);
 
-double printTextWidth(const QFont& font, const QString& text);
-double printTextHeight(const QFont& font);
-double printAscent(const QFont& font);
+    const QFont& font() const { return m_font; }
+    double ascent() const { return m_ascent; }
+    double height() const { return m_height; }
+    double advance(const QString& text) const;
+
+private:
+    QFont m_font;
+    double m_ascent = 0;
+    double m_height = 0;
+    mutable QHash<QString, double> m_advances;
+};
+
+const PrintFace& printFace(const QString& name, double points, bool bold = false,
+                           bool italic = false);
 
 // Full-width characters (kanji, kana, full-width punctuation and symbols) are turned in a
 // vertical-writing font; half-width ones stay upright.

@@ -11,9 +11,9 @@ namespace {
 TextMetrics printMetrics()
 {
     return {[](const QString& font, double size, const QString& text) {
-                return printTextWidth(printFont(font, size), text);
+                return printFace(font, size).advance(text);
             },
-            [](const QString& font, double size) { return printTextHeight(printFont(font, size)); }};
+            [](const QString& font, double size) { return printFace(font, size).height(); }};
 }
 
 } // namespace
@@ -28,7 +28,8 @@ void writeTrace(const QList<RecordedOp>& ops, QTextStream& out)
         case RecordedOp::Page:
             out << "{\"op\":\"page\",\"paper\":" << op.page.paperSize
                 << ",\"orientation\":" << op.page.orientation << ",\"width\":" << n(op.page.width)
-                << ",\"height\":" << n(op.page.height) << ",\"scaleWidth\":" << n(op.page.scaleWidth)
+                << ",\"height\":" << n(op.page.height)
+                << ",\"scaleWidth\":" << n(op.page.scaleWidth)
                 << ",\"scaleHeight\":" << n(op.page.scaleHeight) << "}\n";
             break;
         case RecordedOp::Text:
