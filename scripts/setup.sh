@@ -5,7 +5,10 @@ KAKITORI_PACKAGES=(
   cmake ninja-build g++ ccache pkg-config
   clang libclang-rt-14-dev            # sanitizer and fuzzing build
   qt6-base-dev qt6-qpa-plugins        # Qt (its ICU gives code page 932), window platforms
-  fonts-ipafont-gothic fonts-ipafont-mincho fonts-ipaexfont  # faces for the Windows font names
+  qt6-translations-l10n               # Japanese texts of Qt's own dialogs
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-ipaexfont fonts-klee fonts-noto-cjk
+                                      # faces for the Windows font names
+  libharfbuzz-dev                     # vertical-writing glyphs
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 

@@ -5,7 +5,10 @@
 #include <QGuiApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTextStream>
+#include <QTranslator>
 
 namespace {
 
@@ -26,6 +29,11 @@ int runSubcommandWithoutWindow(int argc, char* argv[], bool* ran)
 int runDesktop(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The platform's dialogs (file, print) speak Japanese like the rest of the tool.
+    QTranslator qtDialogs;
+    if (qtDialogs.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtDialogs);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() > 1) {
         QTextStream(stderr) << kakitori::usageText();

@@ -68,9 +68,11 @@ bool PrinterTarget::startPage(QPainter& painter, const PrintSurface::PageSetup& 
     full.setMode(QPageLayout::FullPageMode);
     if (!m_printer.setPageLayout(full) && first)
         return false;
-    m_printer.setColorMode(setup.colorMode == 2 ? QPrinter::Color : QPrinter::GrayScale);
-    if (first)
+    if (first) {
+        // The colour mode belongs to the job: it cannot change once the printer is active.
+        m_printer.setColorMode(setup.colorMode == 2 ? QPrinter::Color : QPrinter::GrayScale);
         return painter.begin(&m_printer);
+    }
     return m_printer.newPage();
 }
 
