@@ -30,8 +30,10 @@ struct RenderRequest {
 };
 
 const std::map<QString, SheetKind> kKinds = {
-    {QStringLiteral("writing"), SheetKind::Writing},   {QStringLiteral("practice"), SheetKind::Practice},
-    {QStringLiteral("reading"), SheetKind::Reading},   {QStringLiteral("sentence"), SheetKind::Sentence},
+    {QStringLiteral("writing"), SheetKind::Writing},
+    {QStringLiteral("practice"), SheetKind::Practice},
+    {QStringLiteral("reading"), SheetKind::Reading},
+    {QStringLiteral("sentence"), SheetKind::Sentence},
     {QStringLiteral("three"), SheetKind::Three},
 };
 
@@ -65,7 +67,9 @@ std::variant<RenderRequest, QString> parse(const QStringList& args)
             if (a == QStringLiteral("--sheet")) {
                 const auto kind = kKinds.find(*v);
                 if (kind == kKinds.end())
-                    return QStringLiteral("--sheet は writing, practice, reading, sentence, three のどれかです: %1").arg(*v);
+                    return QStringLiteral("--sheet は writing, practice, reading, sentence, three "
+                                          "のどれかです: %1")
+                        .arg(*v);
                 r.kind = kind->second;
                 haveSheet = true;
             } else if (a == QStringLiteral("--page")) {
@@ -96,8 +100,6 @@ std::variant<RenderRequest, QString> parse(const QStringList& args)
         return QStringLiteral("--page と --all は一緒に使えません。");
     if (r.pdf.isEmpty() && r.trace.isEmpty())
         return QStringLiteral("--pdf か --trace で出力先を指定してください。");
-    if (!isSheetAvailable(r.kind))
-        return QStringLiteral("この版で印刷できるのは --sheet writing だけです。");
     return r;
 }
 
@@ -126,7 +128,9 @@ bool writePdf(const RenderRequest& r, const PrintJob& job, QTextStream& err)
         PainterSurface surface(target);
         runPrintJob(surface, job);
         for (const QString& font : surface.takeStandIns())
-            err << QStringLiteral("フォント「%1」がないため、代わりのフォントで印刷しました。").arg(font) << '\n';
+            err << QStringLiteral("フォント「%1」がないため、代わりのフォントで印刷しました。")
+                       .arg(font)
+                << '\n';
     }
     if (!QFile::exists(partial)) {
         err << QStringLiteral("PDF「%1」を書けませんでした。").arg(r.pdf) << '\n';
@@ -151,14 +155,16 @@ bool writeTraceFile(const RenderRequest& r, const PrintJob& job, QTextStream& ou
     }
     QSaveFile file(r.trace);
     if (!file.open(QIODevice::WriteOnly)) {
-        err << QStringLiteral("「%1」に書けません（%2）。").arg(r.trace, file.errorString()) << '\n';
+        err << QStringLiteral("「%1」に書けません（%2）。").arg(r.trace, file.errorString())
+            << '\n';
         return false;
     }
     QTextStream stream(&file);
     writeTrace(surface.ops(), stream);
     stream.flush();
     if (!file.commit()) {
-        err << QStringLiteral("「%1」に書けません（%2）。").arg(r.trace, file.errorString()) << '\n';
+        err << QStringLiteral("「%1」に書けません（%2）。").arg(r.trace, file.errorString())
+            << '\n';
         return false;
     }
     return true;

@@ -55,7 +55,7 @@ SheetInput Editor::printInput(int pageIndex, bool batch, bool fromToolbar) const
 
 void Editor::printCommand(SheetKind kind, bool fromToolbar)
 {
-    if (!m_printService || !isSheetAvailable(kind))
+    if (!m_printService)
         return;
     if (m_printerAsking && !m_printService->confirmPrint())
         return; // the batch mark stays as it was

@@ -1,6 +1,9 @@
 #include "print/PrintJob.h"
 
 #include "data/FontName.h"
+#include "print/PracticeSheet.h"
+#include "print/ReadingSheet.h"
+#include "print/SentenceSheet.h"
 #include "print/WritingTestSheet.h"
 
 namespace kakitori {
@@ -14,26 +17,30 @@ struct SheetLayouts {
     Layout horizontal;
 };
 
-std::optional<SheetLayouts> layoutsOf(SheetKind kind)
+// The layouts of a single sheet (the three-sheet set is drawn from these).
+SheetLayouts layoutsOf(SheetKind kind)
 {
     switch (kind) {
-    case SheetKind::Writing: return SheetLayouts{drawWritingTestVertical, drawWritingTestHorizontal};
-    default: return std::nullopt;
+    case SheetKind::Practice:
+        return {drawPracticeVertical, drawPracticeHorizontal};
+    case SheetKind::Reading:
+        return {drawReadingVertical, drawReadingHorizontal};
+    case SheetKind::Sentence:
+        return {drawSentenceVertical, drawSentenceHorizontal};
+    case SheetKind::Writing:
+    case SheetKind::Three:
+        break;
     }
+    return {drawWritingTestVertical, drawWritingTestHorizontal};
 }
 
 void drawOne(PrintSurface& surface, SheetKind kind, const SheetInput& input, bool vertical)
 {
-    if (const auto layouts = layoutsOf(kind))
-        (vertical ? layouts->vertical : layouts->horizontal)(surface, input);
+    const SheetLayouts layouts = layoutsOf(kind);
+    (vertical ? layouts.vertical : layouts.horizontal)(surface, input);
 }
 
 } // namespace
-
-bool isSheetAvailable(SheetKind kind)
-{
-    return layoutsOf(kind).has_value();
-}
 
 bool usesVerticalLayout(const QString& statusFont)
 {

@@ -9,16 +9,13 @@ namespace kakitori {
 
 enum class SheetKind { Writing, Practice, Reading, Three, Sentence };
 
-// Sheets whose layouts exist; the others come with their layouts.
-bool isSheetAvailable(SheetKind kind);
-
 // One print command after its printer dialog: a single page, or every page in batch.
 struct PrintJob {
     SheetKind kind = SheetKind::Writing;
     bool batch = false;
-    int pageCount = 0;        // pages in the page list (batch)
-    int workingPage = 0;      // the page printed alone
-    QString statusFont;       // the status bar's font name: it decides layout and face
+    int pageCount = 0;   // pages in the page list (batch)
+    int workingPage = 0; // the page printed alone
+    QString statusFont;  // the status bar's font name: it decides layout and face
     PrintOptions options;
     // The page printed alone, as on screen, with the five-cell switches of the window.
     std::function<SheetInput(int page)> loadPage;

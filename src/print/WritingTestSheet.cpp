@@ -1,22 +1,16 @@
 #include "print/WritingTestSheet.h"
 
+#include "print/SheetParts.h"
+
 namespace kakitori {
 
 namespace {
 
 const QString kTitle = QStringLiteral("テスト・漢字書き取り");
-constexpr PrintColour kBlack = 0;
 
 QString blankOf(const QString& word)
 {
     return QString(2 * characterCount(word), QChar(0x3000));
-}
-
-void printAt(PrintSurface& s, double x, double y, const QString& text)
-{
-    s.setCurrentX(x);
-    s.setCurrentY(y);
-    s.print(text);
 }
 
 struct RowCounts {
@@ -36,15 +30,6 @@ void frame(PrintSurface& s, int wordLength, double x1, double y1, double x2, dou
         s.box(x1, y1, x2, y2, kBlack);
 }
 
-void setUp(PrintSurface& s, const SheetInput& input, int orientation)
-{
-    s.setFontSize(20);
-    s.setFontName(input.font);
-    s.setPaperSize(kPaperA4);
-    s.setOrientation(orientation);
-    s.setDrawStyle(0);
-}
-
 } // namespace
 
 QString writingTestRowLine(int row, const Row& cells)
@@ -55,29 +40,14 @@ QString writingTestRowLine(int row, const Row& cells)
 
 void drawWritingTestVertical(PrintSurface& s, const SheetInput& input)
 {
-    setUp(s, input, kPortrait);
+    setUpWorksheet(s, 20, input.font, kPortrait);
     const double w = s.scaleWidth();
-    s.line(200, 200, w - 850, 200, kBlack);
-    s.line(w - 850, 200, w - 850, 1200, kBlack);
-    s.line(w - 850, 1200, 200, 1200, kBlack);
-    s.line(200, 1200, 200, 200, kBlack);
-
-    s.setFontSize(20);
-    printAt(s, 5130, 300, QStringLiteral("名"));
-    printAt(s, 5630, 300, QStringLiteral("前"));
-    const QStringList heading = characters(input.page.heading);
-    for (int j = 0; j < heading.size(); ++j)
-        printAt(s, 230 + 500.0 * j, 230, heading[j]);
-    s.setFontSize(10);
-    const QStringList title = characters(kTitle);
-    for (int j = 0; j < title.size(); ++j)
-        printAt(s, 350 + 300.0 * j, 800, title[j]);
+    drawVerticalHeader(s, input.page.heading, kTitle);
 
     s.setFontSize(20);
     for (int k = 0; k < kRowsPerPage; ++k) {
-        const QStringList line = characters(writingTestRowLine(k + 1, input.page.rows[k]));
-        for (int c = 0; c < line.size(); ++c)
-            printAt(s, 300 + 550.16 * c, 1850 + 1481.2 * k, line[c]);
+        printCharacters(s, writingTestRowLine(k + 1, input.page.rows[k]), 300, 1850 + 1481.2 * k,
+                        550.16, 0);
     }
 
     if (input.options.writingFrames) {
@@ -98,13 +68,11 @@ void drawWritingTestVertical(PrintSurface& s, const SheetInput& input)
         const Row& row = input.page.rows[k];
         const RowCounts n = countsOf(row);
         const double y = 1300 + 1481.2 * k;
-        const QStringList first = characters(trimHalfWidthBlanks(row[RowField::FirstReading]));
-        for (int i = 0; i < first.size(); ++i)
-            printAt(s, 1000 + 550.0 * n.lead + 300.0 * (i + 1), y, first[i]);
-        const QStringList second = characters(trimHalfWidthBlanks(row[RowField::SecondReading]));
+        printCharacters(s, trimHalfWidthBlanks(row[RowField::FirstReading]),
+                        1000 + 550.0 * n.lead + 300, y, 300, 0);
         const double secondStart = 1000 + 550.0 * n.lead + 1100.0 * n.firstWord + 550.0 * n.middle;
-        for (int i = 0; i < second.size(); ++i)
-            printAt(s, secondStart + 300.0 * (i + 1), y, second[i]);
+        printCharacters(s, trimHalfWidthBlanks(row[RowField::SecondReading]), secondStart + 300, y,
+                        300, 0);
     }
 
     s.setFontSize(10);
@@ -114,30 +82,15 @@ void drawWritingTestVertical(PrintSurface& s, const SheetInput& input)
 
 void drawWritingTestHorizontal(PrintSurface& s, const SheetInput& input)
 {
-    setUp(s, input, kLandscape);
+    setUpWorksheet(s, 20, input.font, kLandscape);
     const double w = s.scaleWidth();
-    s.line(w - 1200, 200, w - 100, 200, kBlack);
-    s.line(w - 1200, 200, w - 1200, 10500, kBlack);
-    s.line(w - 1200, 10500, w - 100, 10500, kBlack);
-    s.line(w - 100, 10500, w - 100, 200, kBlack);
-
-    s.setFontSize(20);
-    printAt(s, w - 700, 6000, QStringLiteral("名"));
-    printAt(s, w - 700, 6500, QStringLiteral("前"));
-    const QStringList heading = characters(input.page.heading);
-    for (int j = 0; j < heading.size(); ++j)
-        printAt(s, w - 700, 500 + 500.0 * j, heading[j]);
-    s.setFontSize(10);
-    const QStringList title = characters(kTitle);
-    for (int j = 0; j < title.size(); ++j)
-        printAt(s, w - 1000, 500 + 300.0 * j, title[j]);
+    drawHorizontalHeader(s, input.page.heading, kTitle);
 
     s.setFontSize(20);
     for (int k = 0; k < kRowsPerPage; ++k) {
         const int row = kRowsPerPage - k;
-        const QStringList line = characters(writingTestRowLine(row, input.page.rows[row - 1]));
-        for (int c = 0; c < line.size(); ++c)
-            printAt(s, 600 + 1500.0 * k, 300 + 550.0 * c, line[c]);
+        printCharacters(s, writingTestRowLine(row, input.page.rows[row - 1]), 600 + 1500.0 * k, 300,
+                        0, 550);
     }
 
     // Where each row's first and second frame begin down the column.
@@ -169,12 +122,8 @@ void drawWritingTestHorizontal(PrintSurface& s, const SheetInput& input)
         const Row& cells = input.page.rows[row - 1];
         const RowCounts n = countsOf(cells);
         const double x = 1400 + 1500.0 * k;
-        const QStringList first = characters(cells[RowField::FirstReading]);
-        for (int i = 0; i < first.size(); ++i)
-            printAt(s, x, 700 + 550.0 * n.lead + 300.0 * i, first[i]);
-        const QStringList second = characters(cells[RowField::SecondReading]);
-        for (int i = 0; i < second.size(); ++i)
-            printAt(s, x, secondTop(n) + 300.0 * i, second[i]);
+        printCharacters(s, cells[RowField::FirstReading], x, 700 + 550.0 * n.lead, 0, 300);
+        printCharacters(s, cells[RowField::SecondReading], x, secondTop(n), 0, 300);
     }
 
     s.setFontSize(10);

@@ -1,0 +1,115 @@
+#include "print/ReadingSheet.h"
+
+#include "print/SheetParts.h"
+
+namespace kakitori {
+
+namespace {
+
+const QString kTitle = QStringLiteral("読み方");
+constexpr double kRowPitch = 1058 * 1.4; // 1481.2
+
+// Circled number, lead text, first word, middle text; with the second part, the whole sentence.
+QString rowText(const QString& number, const Row& row, bool secondPart)
+{
+    QString text = number + row[RowField::Lead] + row[RowField::FirstWord] + row[RowField::Middle];
+    if (secondPart)
+        text += row[RowField::SecondWord] + row[RowField::Tail];
+    return text;
+}
+
+void drawVerticalBodyFrame(PrintSurface& s)
+{
+    const double w = s.scaleWidth(), h = s.scaleHeight();
+    s.line(200, h / 11 - 100, w - 850, h / 11 - 100, kBlack);
+    s.line(200, h - 100, w - 850, h - 100, kBlack);
+    s.line(w - 850, h / 11 - 100, w - 850, h - 100, kBlack);
+    s.line(200, h - 100, 200, h / 11 - 100, kBlack);
+}
+
+void drawHorizontalBodyFrame(PrintSurface& s)
+{
+    const double u = s.scaleWidth() - 1300, d = u / 10;
+    s.line(u, 10500, u, 200, kBlack);
+    s.line(u - 11 * d, 10500, u - 11 * d, 200, kBlack);
+    s.line(u - 11 * d, 200, u, 200, kBlack);
+    s.line(u - 11 * d, 10500, u, 10500, kBlack);
+}
+
+// One page of the vertical two-sheet set: rows first, first + 2, … as ① to ⑤.
+void drawVerticalHalf(PrintSurface& s, const SheetInput& input, int firstRow, const QString& part)
+{
+    const int size = input.options.printFontSize;
+    drawVerticalHeader(s, input.page.heading + part, kTitle);
+    drawVerticalRuledBody(s);
+    s.setFontSize(size);
+    for (int k = 0; k < 5; ++k) {
+        const Row& row = input.page.rows[firstRow - 1 + 2 * k];
+        printCharacters(s, rowText(circledNumber(k + 1), row, false), 300, 1850 + 2 * k * kRowPitch,
+                        readingPitch(input.options), 0);
+    }
+}
+
+// One page of the horizontal two-sheet set: rows firstRow … firstRow + 4 from the left, numbered
+// ⑤ to ① so that they read ① to ⑤ from the right.
+void drawHorizontalHalf(PrintSurface& s, const SheetInput& input, int firstRow)
+{
+    drawHorizontalHeader(s, input.page.heading, kTitle, 500);
+    drawHorizontalRuledBody(s);
+    s.setFontSize(input.options.printFontSize);
+    for (int k = 0; k < 5; ++k) {
+        const Row& row = input.page.rows[firstRow - 1 + k];
+        printCharacters(s, rowText(circledNumber(5 - k), row, false), 500 + (2 * k + 1) * kRowPitch,
+                        600, 0, readingPitch(input.options));
+    }
+}
+
+} // namespace
+
+double readingSpacingFactor(const PrintOptions& options)
+{
+    return options.narrowReadingSpacing ? 15.0 / 35 : 20.0 / 35;
+}
+
+double readingPitch(const PrintOptions& options)
+{
+    return 1058 * readingSpacingFactor(options) * options.printFontSize / 25;
+}
+
+void drawReadingVertical(PrintSurface& s, const SheetInput& input)
+{
+    setUpWorksheet(s, input.options.printFontSize, input.font, kPortrait);
+    if (input.options.twoSheetReading) {
+        drawVerticalHalf(s, input, 1, QStringLiteral("その一"));
+        s.newPage();
+        drawVerticalHalf(s, input, 2, QStringLiteral("その二"));
+        return;
+    }
+    drawVerticalHeader(s, input.page.heading, kTitle);
+    drawVerticalBodyFrame(s);
+    s.setFontSize(input.options.printFontSize);
+    for (int k = 0; k < kRowsPerPage; ++k)
+        printCharacters(s, rowText(circledNumber(k + 1), input.page.rows[k], false), 300,
+                        1850 + kRowPitch * k, readingPitch(input.options), 0);
+}
+
+void drawReadingHorizontal(PrintSurface& s, const SheetInput& input)
+{
+    setUpWorksheet(s, input.options.printFontSize, input.font, kLandscape);
+    if (input.options.twoSheetReading) {
+        drawHorizontalHalf(s, input, 1);
+        s.newPage();
+        drawHorizontalHalf(s, input, 6);
+        return;
+    }
+    drawHorizontalHeader(s, input.page.heading, kTitle, 500);
+    s.setFontSize(input.options.printFontSize);
+    drawHorizontalBodyFrame(s);
+    for (int k = 0; k < kRowsPerPage; ++k) {
+        const int row = kRowsPerPage - k;
+        printCharacters(s, rowText(circledNumber(row), input.page.rows[row - 1], true),
+                        1000 + kRowPitch * k, 600, 0, readingPitch(input.options));
+    }
+}
+
+} // namespace kakitori
