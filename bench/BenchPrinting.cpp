@@ -1,4 +1,5 @@
-// Batch printing the writing test of a full 201-page problem, to PDF and to the trace.
+// Batch printing a full 201-page problem, to PDF and to the trace: the writing test alone and
+// the three-sheet set (603 pages).
 #include "print/PrintJob.h"
 #include "render/PaintTargets.h"
 #include "render/TraceSurface.h"
@@ -28,9 +29,10 @@ SheetInput fullPage(int p)
     return in;
 }
 
-PrintJob batchJob(const QString& font)
+PrintJob batchJob(SheetKind kind, const QString& font)
 {
     PrintJob job;
+    job.kind = kind;
     job.batch = true;
     job.pageCount = 201;
     job.statusFont = font;
@@ -38,7 +40,7 @@ PrintJob batchJob(const QString& font)
     return job;
 }
 
-void writingTestToPdf(benchmark::State& state, const QString& font)
+void toPdf(benchmark::State& state, SheetKind kind, const QString& font)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("batch.pdf"));
@@ -48,16 +50,16 @@ void writingTestToPdf(benchmark::State& state, const QString& font)
         printer.setOutputFileName(path);
         PrinterTarget target(printer);
         PainterSurface surface(target);
-        runPrintJob(surface, batchJob(font));
+        runPrintJob(surface, batchJob(kind, font));
     }
     state.counters["pdf_bytes"] = double(QFileInfo(path).size());
 }
 
-void writingTestToTrace(benchmark::State& state)
+void toTrace(benchmark::State& state, SheetKind kind)
 {
     for (auto _ : state) {
         TraceSurface surface;
-        runPrintJob(surface, batchJob(QStringLiteral("@ＭＳ 明朝")));
+        runPrintJob(surface, batchJob(kind, QStringLiteral("@ＭＳ 明朝")));
         QString text;
         QTextStream out(&text);
         writeTrace(surface.ops(), out);
@@ -67,13 +69,20 @@ void writingTestToTrace(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK_CAPTURE(writingTestToPdf, vertical, QStringLiteral("@ＭＳ 明朝"))
+BENCHMARK_CAPTURE(toPdf, writingVertical, SheetKind::Writing, QStringLiteral("@ＭＳ 明朝"))
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
-BENCHMARK_CAPTURE(writingTestToPdf, horizontal, QStringLiteral("ＭＳ 明朝"))
+BENCHMARK_CAPTURE(toPdf, writingHorizontal, SheetKind::Writing, QStringLiteral("ＭＳ 明朝"))
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
-BENCHMARK(writingTestToTrace)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(toPdf, threeVertical, SheetKind::Three, QStringLiteral("@ＭＳ 明朝"))
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK_CAPTURE(toPdf, threeHorizontal, SheetKind::Three, QStringLiteral("ＭＳ 明朝"))
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK_CAPTURE(toTrace, writing, SheetKind::Writing)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(toTrace, three, SheetKind::Three)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char** argv)
 {
