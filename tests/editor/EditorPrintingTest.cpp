@@ -148,3 +148,24 @@ TEST_F(EditorTest, KanaOffsetsSurviveARestartAndFollowTheSliders)
     EXPECT_EQ(state().kanaSliderHorizontal, 0);
     EXPECT_EQ(editor.kanaOffset1(), 90) << "the offsets keep their values";
 }
+
+TEST_F(EditorPrintingTest, EverySheetPrintsFromTheToolbarAloneAndInBatch)
+{
+    struct Case {
+        int button;
+        bool twoSheet;
+        bool batch;
+        int pages;
+    } cases[] = {{7, false, false, 1}, {8, true, false, 2},  {9, false, false, 3},
+                 {10, false, true, 3}, {9, true, true, 12}, {6, false, true, 3}};
+    editor.triggerMenu(MenuEntry::PrinterDirect);
+    for (const Case& c : cases) {
+        printer.surface.clear();
+        if (c.twoSheet != state().entry(MenuEntry::TwoSheetReading).checked)
+            editor.triggerMenu(MenuEntry::TwoSheetReading);
+        if (c.batch)
+            editor.triggerMenu(MenuEntry::BatchAll);
+        editor.triggerToolButton(c.button);
+        EXPECT_EQ(printer.pages(), c.pages) << "button " << c.button;
+    }
+}
