@@ -56,54 +56,52 @@ EnterResult enterTarget(CellPosition from, const RowSwitches& switches, bool pas
     return {EnterMove::Move, {from.row, kindAt(indexOf(from.kind) + step)}};
 }
 
-std::optional<CellPosition> padTarget(Arrow arrow, CellPosition from, const RowSwitches& switches)
+namespace {
+
+// Up and down keep the cell kind; left and right step along the row, right no further than
+// rightStop.
+std::optional<CellPosition> plainMove(Arrow arrow, CellPosition from, RowField rightStop)
 {
     const int r = from.row;
     switch (arrow) {
     case Arrow::Up:
-        if (isSecondPart(from.kind)) {
-            if (positionCode(from) >= 28 && !switchOf(switches, r - 1))
-                return CellPosition{r - 1, RowField::Lead};
-            return std::nullopt;
-        }
         return r >= 2 ? std::optional(CellPosition{r - 1, from.kind}) : std::nullopt;
     case Arrow::Down:
-        if (isSecondPart(from.kind)) {
-            if (r < kRowsPerPage && !switchOf(switches, r + 1))
-                return CellPosition{r + 1, RowField::Lead};
-            return std::nullopt;
-        }
         return r < kRowsPerPage ? std::optional(CellPosition{r + 1, from.kind}) : std::nullopt;
     case Arrow::Left:
         if (from.kind == RowField::Lead)
             return std::nullopt;
         return CellPosition{r, kindAt(indexOf(from.kind) - 1)};
     case Arrow::Right:
-        if (from.kind == lastCellOfRow(switchOf(switches, r)) || from.kind == RowField::Tail)
+        if (from.kind == rightStop || from.kind == RowField::Tail)
             return std::nullopt;
         return CellPosition{r, kindAt(indexOf(from.kind) + 1)};
     }
     return std::nullopt;
 }
 
-std::optional<CellPosition> keyTarget(Arrow arrow, CellPosition from)
+} // namespace
+
+std::optional<CellPosition> padTarget(Arrow arrow, CellPosition from, const RowSwitches& switches)
 {
     const int r = from.row;
-    switch (arrow) {
-    case Arrow::Up:
-        return r >= 2 ? std::optional(CellPosition{r - 1, from.kind}) : std::nullopt;
-    case Arrow::Down:
-        return r < kRowsPerPage ? std::optional(CellPosition{r + 1, from.kind}) : std::nullopt;
-    case Arrow::Left:
-        if (from.kind == RowField::Lead)
-            return std::nullopt;
-        return CellPosition{r, kindAt(indexOf(from.kind) - 1)};
-    case Arrow::Right:
-        if (from.kind == RowField::Middle || from.kind == RowField::Tail)
-            return std::nullopt;
-        return CellPosition{r, kindAt(indexOf(from.kind) + 1)};
+    // From a second-part cell the pad goes up or down only onto a row without its second part.
+    if (isSecondPart(from.kind) && arrow == Arrow::Up) {
+        if (positionCode(from) >= 28 && !switchOf(switches, r - 1))
+            return CellPosition{r - 1, RowField::Lead};
+        return std::nullopt;
     }
-    return std::nullopt;
+    if (isSecondPart(from.kind) && arrow == Arrow::Down) {
+        if (r < kRowsPerPage && !switchOf(switches, r + 1))
+            return CellPosition{r + 1, RowField::Lead};
+        return std::nullopt;
+    }
+    return plainMove(arrow, from, lastCellOfRow(switchOf(switches, r)));
+}
+
+std::optional<CellPosition> keyTarget(Arrow arrow, CellPosition from)
+{
+    return plainMove(arrow, from, RowField::Middle);
 }
 
 } // namespace kakitori
