@@ -258,6 +258,8 @@ void Editor::fontCommand()
         return;
     m_printFontSize = chosen->pointSize;
     m_storedFontName = chosen->name;
+    m_fontBold = chosen->bold;
+    m_fontItalic = chosen->italic;
     setFontPanel(m_storedFontName);
     setFontSizePanel(m_printFontSize);
     writeSettings(false);

@@ -172,6 +172,8 @@ private:
     float m_kanaOffset2 = 0;
     QString m_publisher;
     bool m_printerAsking = true;
+    bool m_fontBold = false; // chosen with the toolbar's font command, for the printer
+    bool m_fontItalic = false;
     PrintColour m_tracingColour = 0;
     QString m_password;
 };

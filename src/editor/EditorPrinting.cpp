@@ -65,6 +65,8 @@ void Editor::printCommand(SheetKind kind, bool fromToolbar)
     job.pageCount = m_problem.pageCount();
     job.workingPage = m_workingPage;
     job.statusFont = m_state.statusPanels[1];
+    job.bold = m_fontBold;
+    job.italic = m_fontItalic;
     job.options = printOptions();
     job.loadPage = [this, batch = job.batch, fromToolbar](int p) {
         return printInput(p, batch, fromToolbar);

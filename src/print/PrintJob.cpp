@@ -69,6 +69,8 @@ void drawSheet(PrintSurface& surface, SheetKind kind, const SheetInput& input,
 
 void runPrintJob(PrintSurface& surface, const PrintJob& job)
 {
+    surface.setFontBold(job.bold);
+    surface.setFontItalic(job.italic);
     if (job.batch) {
         for (int p = 0; p < job.pageCount; ++p) {
             drawSheet(surface, job.kind, job.loadPage(p), job.statusFont);

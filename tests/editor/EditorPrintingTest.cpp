@@ -169,3 +169,17 @@ TEST_F(EditorPrintingTest, EverySheetPrintsFromTheToolbarAloneAndInBatch)
         EXPECT_EQ(printer.pages(), c.pages) << "button " << c.button;
     }
 }
+
+TEST_F(EditorPrintingTest, TheFontDialogsBoldFaceStaysInForceForEverySheet)
+{
+    dialogs.font = FontChoice{QStringLiteral("@ＭＳ ゴシック"), 20, true, false};
+    editor.triggerToolButton(15);
+    editor.triggerMenu(MenuEntry::PrinterDirect);
+    editor.triggerToolButton(7);
+    EXPECT_TRUE(printer.surface.fontBold());
+    EXPECT_FALSE(printer.surface.fontItalic());
+    for (const RecordedOp& op : printer.surface.ops())
+        if (op.kind == RecordedOp::Text) {
+            EXPECT_EQ(op.font, QStringLiteral("@ＭＳ ゴシック"));
+        }
+}
