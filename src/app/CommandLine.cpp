@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/KanjiCommands.h"
 #include "app/RenderCommand.h"
 #include "data/JsonText.h"
 #include "data/PageLine.h"
@@ -91,6 +92,10 @@ const std::map<QString, Command>& commands()
     static const std::map<QString, Command> table = {
         {QStringLiteral("pages"), pagesCommand},
         {QStringLiteral("page"), pageCommand},
+        {QStringLiteral("kanji"),
+         [](Streams io, const QStringList& args) { return kanjiCommand(args, io.out, io.err); }},
+        {QStringLiteral("search"),
+         [](Streams io, const QStringList& args) { return searchCommand(args, io.out, io.err); }},
         {QStringLiteral("render"),
          [](Streams io, const QStringList& args) { return renderCommand(args, io.out, io.err); }},
     };
@@ -106,14 +111,17 @@ bool isSubcommand(const QString& name)
 
 QString usageText()
 {
-    return QStringLiteral("使い方:\n"
-                          "  kakitori [FILE]              画面を開く（FILE を開いた状態で）\n"
-                          "  kakitori pages FILE          頁ごとに 番号 TAB 見出し TAB 項目数\n"
-                          "  kakitori page FILE INDEX     INDEX 番目（0 から）の頁を JSON で\n"
-                          "  kakitori render FILE --sheet KIND [--page N | --all] [--font NAME]\n"
-                          "                  [--size PT] [--no-frames] [--two-sheet] [--narrow]\n"
-                          "                  [--pdf OUT] [--trace OUT]\n"
-                          "                               KIND: writing, practice, reading, sentence, three\n");
+    return QStringLiteral(
+        "使い方:\n"
+        "  kakitori [FILE]              画面を開く（FILE を開いた状態で）\n"
+        "  kakitori pages FILE          頁ごとに 番号 TAB 見出し TAB 項目数\n"
+        "  kakitori page FILE INDEX     INDEX 番目（0 から）の頁を JSON で\n"
+        "  kakitori render FILE --sheet KIND [--page N | --all] [--font NAME]\n"
+        "                  [--size PT] [--no-frames] [--two-sheet] [--narrow]\n"
+        "                  [--pdf OUT] [--trace OUT]\n"
+        "                               KIND: writing, practice, reading, sentence, three\n"
+        "  kakitori kanji TABLE GRADE   その学年の配当表の行（TABLE: 光村図書20 など）\n"
+        "  kakitori search on|kun TEXT  読みの始めで漢字を探す\n");
 }
 
 std::optional<int> runSubcommand(const QStringList& args, QTextStream& out, QTextStream& err)

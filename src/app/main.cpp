@@ -2,9 +2,9 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTextStream>

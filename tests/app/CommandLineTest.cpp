@@ -156,3 +156,35 @@ TEST(CommandLine, RenderRefusesWhatItCannotDo)
         EXPECT_FALSE(r.err.isEmpty()) << c.name;
     }
 }
+
+TEST(CommandLine, KanjiPrintsAGradeOfATableAsStored)
+{
+    const CommandRun r =
+        runCommand({QStringLiteral("kanji"), QStringLiteral("教育出版20"), QStringLiteral("5")});
+    EXPECT_EQ(r.code, 0);
+    const QStringList rows = r.out.split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(rows.size(), 200);
+    EXPECT_TRUE(rows.filter(QStringLiteral(",退,")).size() == 1)
+        << "the grade 5 kanji among grade 6";
+
+    const CommandRun kana = runCommand(
+        {QStringLiteral("kanji"), QStringLiteral("教科書指定なし"), QStringLiteral("1")});
+    EXPECT_TRUE(kana.out.startsWith(QStringLiteral("1,あ,あ,あ,00001\n")));
+    EXPECT_EQ(
+        runCommand({QStringLiteral("kanji"), QStringLiteral("どこか"), QStringLiteral("1")}).code,
+        kExitUsage);
+}
+
+TEST(CommandLine, SearchPrintsKanjiTooltipAndGrade)
+{
+    const CommandRun r =
+        runCommand({QStringLiteral("search"), QStringLiteral("kun"), QStringLiteral("まな")});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("学\tがく\t1\n")));
+    EXPECT_EQ(runCommand({QStringLiteral("search"), QStringLiteral("on"), QStringLiteral("し")})
+                  .out.count(u'\n'),
+              121);
+    EXPECT_EQ(
+        runCommand({QStringLiteral("search"), QStringLiteral("音"), QStringLiteral("し")}).code,
+        kExitUsage);
+}

@@ -1,0 +1,43 @@
+#include "app/KanjiCommands.h"
+
+#include "app/CommandLine.h"
+#include "kanji/ReadingSearch.h"
+
+namespace kakitori {
+
+int kanjiCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    if (args.size() != 2) {
+        err << QStringLiteral("kanji には TABLE と GRADE を指定してください。") << '\n'
+            << usageText();
+        return kExitUsage;
+    }
+    if (!textbookChoices().contains(args[0])) {
+        err << QStringLiteral("TABLE は %1 のどれかです: %2")
+                   .arg(textbookChoices().join(QStringLiteral(", ")), args[0])
+            << '\n'
+            << usageText();
+        return kExitUsage;
+    }
+    for (const QString& row : GradeTables::builtIn().gradeRows(args[0], args[1]))
+        out << row << '\n';
+    return 0;
+}
+
+int searchCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    const bool known =
+        args.size() == 2 && (args[0] == QStringLiteral("on") || args[0] == QStringLiteral("kun"));
+    if (!known) {
+        err << QStringLiteral("search には on か kun と、ひらがなの TEXT を指定してください。")
+            << '\n'
+            << usageText();
+        return kExitUsage;
+    }
+    const ReadingKind kind = args[0] == QStringLiteral("on") ? ReadingKind::On : ReadingKind::Kun;
+    for (const ReadingMatch& m : searchReadings(GradeTables::builtIn(), kind, args[1]))
+        out << m.kanji << '\t' << m.tooltip << '\t' << m.grade << '\n';
+    return 0;
+}
+
+} // namespace kakitori
