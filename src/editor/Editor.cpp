@@ -363,8 +363,14 @@ void Editor::triggerToolButton(int index)
     case 10:
         printCommand(SheetKind::Sentence, true);
         break;
+    case 12:
+        toggleView();
+        break;
     case 15:
         fontCommand();
+        break;
+    case 25:
+        emit publisherWindowRequested();
         break;
     case 21:
         exitCommand();
@@ -376,7 +382,7 @@ void Editor::triggerToolButton(int index)
 
 void Editor::triggerMenu(MenuEntry entry)
 {
-    if (!m_state.entry(entry).enabled)
+    if (!isEntryEnabled(entry))
         return;
     switch (entry) {
     case MenuEntry::OpenFile:
@@ -474,6 +480,20 @@ void Editor::triggerMenu(MenuEntry entry)
         break;
     case MenuEntry::KanaPosition:
         emit kanaWindowRequested();
+        break;
+    case MenuEntry::GradeChartShow:
+        toggleView();
+        break;
+    case MenuEntry::GradeChartHide:
+        setNarrowView();
+        m_state.toolButtons[12].picture = ToolPicture::KanjiSingle;
+        m_state.toolButtons[12].hasTooltip = false;
+        break;
+    case MenuEntry::ArrangeGo:
+        enterArrangement();
+        break;
+    case MenuEntry::ArrangeCancel:
+        leaveArrangement();
         break;
     default:
         break; // entries whose windows and sheets come later

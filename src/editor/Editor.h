@@ -6,6 +6,7 @@
 #include "editor/EditorState.h"
 #include "editor/PrintService.h"
 #include "editor/ReadingCapture.h"
+#include "kanji/KanjiBrowser.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -89,6 +90,19 @@ public:
     void setKanaSliders(int vertical, int horizontal);
     void kanaWindowDiscarded();
 
+    // The kanji panel and the arrangement board.
+    const KanjiBrowser& kanjiBrowser() const { return m_browser; }
+    void showKanjiGrade(int grade);
+    void switchKanjiHalf();
+    void setSearchReading(bool onReading);
+    void searchKanji(const QString& text);
+    void clickKanjiCell(int cell);
+    void choosePublisher(const QString& choice);
+    void setArrangementText(const QString& text);
+    void setSpreadsheetSeparators(bool on);
+    void saveArrangement();
+    void readArrangement();
+
     // Asks the exit question when there are unsaved changes; true when the window may close.
     bool confirmClose();
     // The window is closing: writes the settings file.
@@ -99,6 +113,8 @@ signals:
     void focusRequested(kakitori::FocusTarget target);
     void quitRequested();
     void colourWindowRequested();
+    void publisherWindowRequested();
+    void publisherWindowCloseRequested();
     void kanaWindowRequested();
 
 private:
@@ -139,6 +155,16 @@ private:
     void setKeyType(KeyType type);
     void tick(std::initializer_list<MenuEntry> group, MenuEntry chosen);
 
+    // Kanji panel and views.
+    void toggleView();
+    void setNarrowView();
+    void leaveWideView();
+    void enterArrangement();
+    void leaveArrangement();
+    void updateReferenceButtons();
+    void placeKanji(int cell);
+    bool isEntryEnabled(MenuEntry entry) const;
+
     // Printing.
     void printCommand(SheetKind kind, bool fromToolbar);
     SheetInput printInput(int pageIndex, bool batch, bool fromToolbar) const;
@@ -155,6 +181,7 @@ private:
     Problem m_problem;
     Page m_printPage;
     ReadingCapture m_reading;
+    KanjiBrowser m_browser;
 
     int m_workingPage = -1;      // page shown in the grid, or the index a blank page will get
     bool m_pageShown = false;    // a page of the problem is in the grid and editable

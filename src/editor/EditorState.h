@@ -97,6 +97,15 @@ struct EditorState {
     int kanaSliderVertical = 0; // −10 … 10, 30 twips a step
     int kanaSliderHorizontal = 0;
 
+    // The kanji panel, the wide view and the arrangement board.
+    bool wideView = false;
+    bool arrangementMode = false;
+    int visibleKanjiCells = 0;   // 0, 110 in the wide view, 220 on the arrangement board
+    bool searchOnReading = true; // "音" chosen (else "訓")
+    QString arrangementText;
+    bool spreadsheetSeparators = false; // "エクセル用"
+    double canvasHeight = 8700;         // twips below the menu bar
+
     // Arrow pad: up, down, left, right, centre.
     std::array<bool, 5> padVisible = {true, true, true, true, true};
 

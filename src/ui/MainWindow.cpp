@@ -2,6 +2,7 @@
 
 #include "ui/CellLabel.h"
 #include "ui/EditBox.h"
+#include "ui/KanjiPanelView.h"
 #include "ui/Pictures.h"
 #include "ui/PrintOptionWindows.h"
 #include "ui/PrinterService.h"
@@ -22,8 +23,6 @@ namespace kakitori {
 
 namespace {
 
-// The client area below the menu bar, as designed, in twips; the width follows the editor.
-constexpr double kCanvasHeight = 8700;
 constexpr double kToolbarHeight = 600;
 
 // Entries that form a choice and show a tick mark.
@@ -93,6 +92,7 @@ MainWindow::MainWindow(EditorEnvironment environment, EditorDialogs* dialogs,
     buildToolbar(m_canvas);
     buildControls(m_canvas);
     m_grid = new RowGridView(*m_editor, m_canvas);
+    m_kanjiPanel = new KanjiPanelView(*m_editor, m_canvas);
     buildStatusBar();
 
     m_blink = new QTimer(this);
@@ -104,6 +104,12 @@ MainWindow::MainWindow(EditorEnvironment environment, EditorDialogs* dialogs,
     connect(m_editor.get(), &Editor::quitRequested, this, &QWidget::close);
     connect(m_editor.get(), &Editor::colourWindowRequested, this, &MainWindow::showColourWindow);
     connect(m_editor.get(), &Editor::kanaWindowRequested, this, &MainWindow::showKanaWindow);
+    connect(m_editor.get(), &Editor::publisherWindowRequested, this,
+            &MainWindow::showPublisherWindow);
+    connect(m_editor.get(), &Editor::publisherWindowCloseRequested, this, [this] {
+        if (m_publisherWindow)
+            m_publisherWindow->close();
+    });
     m_editor->startUp();
 }
 
@@ -270,7 +276,7 @@ void MainWindow::sync()
 {
     const EditorState& s = m_editor->state();
     setWindowTitle(s.caption);
-    const QSize client(px(s.windowWidth), px(kCanvasHeight));
+    const QSize client(px(s.windowWidth), px(s.canvasHeight));
     m_canvas->setFixedSize(client);
     m_toolbar->setGeometry(0, 0, client.width(), px(kToolbarHeight));
     setFixedSize(sizeHint().expandedTo(QSize(client.width(), 0)));
@@ -335,6 +341,18 @@ void MainWindow::sync()
     m_hintArrow->setVisible(s.hintArrowVisible);
 
     m_grid->sync(s);
+    m_kanjiPanel->sync(s);
+    // The arrangement board takes the place of the page editor.
+    const bool editor = !s.arrangementMode;
+    if (!editor)
+        m_grid->hideAll();
+    for (QWidget* w : std::initializer_list<QWidget*>{m_editBox, m_headingLabel, m_pageList})
+        w->setVisible(editor);
+    if (!editor) {
+        m_registration->hide();
+        m_editingIndicator->hide();
+        m_watermark->hide();
+    }
 
     if (m_editBox->text() != s.editBoxText)
         m_editBox->setText(s.editBoxText);
@@ -342,10 +360,11 @@ void MainWindow::sync()
     setBackground(m_editBox, QPalette::Base, screenColour(s.editBoxColour));
     m_length->setText(QString::number(s.lengthShown) + QStringLiteral("文字"));
     m_length->adjustSize();
-    m_marks[0]->setVisible(s.lengthShown >= 5);
-    m_marks[1]->setVisible(s.lengthShown >= 10);
+    m_length->move(px(editor ? 7200 : 2200), px(8160));
+    m_marks[0]->setVisible(editor && s.lengthShown >= 5);
+    m_marks[1]->setVisible(editor && s.lengthShown >= 10);
     for (int i = 0; i < 5; ++i)
-        m_pad[i]->setVisible(s.padVisible[i]);
+        m_pad[i]->setVisible(editor && s.padVisible[i]);
 }
 
 void MainWindow::focus(FocusTarget target)
@@ -373,6 +392,18 @@ void MainWindow::showKanaWindow()
     m_kanaWindow->sync();
     m_kanaWindow->show();
     m_kanaWindow->raise();
+}
+
+void MainWindow::showPublisherWindow()
+{
+    if (!m_publisherWindow) {
+        m_publisherWindow = new PublisherWindow(*m_editor, this);
+        m_publisherWindow->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_publisherWindow, &QObject::destroyed, this,
+                [this] { m_publisherWindow = nullptr; });
+    }
+    m_publisherWindow->show();
+    m_publisherWindow->raise();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

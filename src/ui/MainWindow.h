@@ -22,6 +22,8 @@ namespace kakitori {
 class CellLabel;
 class EditBox;
 class KanaPositionWindow;
+class KanjiPanelView;
+class PublisherWindow;
 class PrinterService;
 class RowGridView;
 
@@ -39,6 +41,7 @@ public:
     QAction* toolAction(int index) const { return m_toolActions[index]; }
     QAction* menuAction(MenuEntry entry) const { return m_menuActions.at(entry); }
     RowGridView& grid() const { return *m_grid; }
+    KanjiPanelView& kanjiPanel() const { return *m_kanjiPanel; }
     EditBox* editBox() const { return m_editBox; }
     QComboBox* pageList() const { return m_pageList; }
 
@@ -54,6 +57,7 @@ private:
     void focus(FocusTarget target);
     void showColourWindow();
     void showKanaWindow();
+    void showPublisherWindow();
 
     std::unique_ptr<WidgetDialogs> m_ownDialogs;
     std::unique_ptr<Editor> m_editor;
@@ -65,6 +69,8 @@ private:
     std::map<MenuEntry, QAction*> m_menuActions;
     std::array<QLabel*, 5> m_panels{};
     RowGridView* m_grid = nullptr;
+    KanjiPanelView* m_kanjiPanel = nullptr;
+    PublisherWindow* m_publisherWindow = nullptr;
     QComboBox* m_pageList = nullptr;
     QLabel* m_headingLabel = nullptr;
     QLabel* m_editingIndicator = nullptr;

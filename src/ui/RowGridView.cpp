@@ -37,12 +37,24 @@ QCheckBox* RowGridView::fiveCellSwitch(int row) const
     return m_rows[row - 1].fiveCellSwitch;
 }
 
+void RowGridView::hideAll()
+{
+    for (RowWidgets& w : m_rows) {
+        w.fiveCellSwitch->hide();
+        w.rowNumber->hide();
+        for (CellLabel* cell : w.cells)
+            cell->hide();
+    }
+}
+
 void RowGridView::sync(const EditorState& state)
 {
     for (int row = 1; row <= kRowsPerPage; ++row) {
         const GridRowState& r = state.rows[row - 1];
         RowWidgets& w = m_rows[row - 1];
         w.fiveCellSwitch->setGeometry(pxRect(r.geometry.fiveCellSwitch));
+        w.fiveCellSwitch->show();
+        w.rowNumber->show();
         w.fiveCellSwitch->setChecked(r.switchOn);
         w.fiveCellSwitch->setEnabled(state.switchesEnabled);
         w.fiveCellSwitch->setToolTip(r.switchTooltip);

@@ -21,6 +21,8 @@ public:
     RowGridView(Editor& editor, QWidget* canvas);
 
     void sync(const EditorState& state);
+    // Hides every row widget (the arrangement board stands in their place); sync shows them.
+    void hideAll();
 
     CellLabel* cellLabel(int row, RowField kind) const;
     QCheckBox* fiveCellSwitch(int row) const;
