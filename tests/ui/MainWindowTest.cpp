@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 #include "ui/CellLabel.h"
 #include "ui/EditBox.h"
+#include "ui/KanjiPanelView.h"
 #include "ui/RowGridView.h"
 #include "ui/ScreenGeometry.h"
 
@@ -9,6 +10,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QInputMethodEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 using namespace kakitori;
@@ -107,4 +110,32 @@ TEST_F(MainWindowTest, CloseBoxAsksWhileChangesAreUnsaved)
     dialogs.answers = {true};
     EXPECT_TRUE(window.close());
     EXPECT_TRUE(folder.exists(QStringLiteral("FM3.ini")));
+}
+
+TEST_F(MainWindowTest, TheWideViewAndTheArrangementBoardThroughTheWindow)
+{
+    openSample();
+    window.toolAction(12)->trigger();
+    EXPECT_EQ(window.centralWidget()->width(), px(12300));
+    QTest::mouseClick(window.kanjiPanel().gradeButton(1), Qt::LeftButton);
+    EXPECT_TRUE(window.kanjiPanel().cell(0)->isVisible());
+    EXPECT_FALSE(window.kanjiPanel().cell(110)->isVisible());
+    EXPECT_FALSE(window.kanjiPanel().cell(1)->text().isEmpty());
+    QTest::mouseClick(window.kanjiPanel().halfSwitch(), Qt::LeftButton);
+    EXPECT_EQ(window.kanjiPanel().halfSwitch()->text(), QStringLiteral("戻る"));
+
+    window.menuAction(MenuEntry::ArrangeGo)->trigger();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("くみたて坊"));
+    EXPECT_TRUE(window.kanjiPanel().board()->isVisible());
+    EXPECT_TRUE(window.kanjiPanel().cell(219)->isVisible());
+    EXPECT_FALSE(window.editBox()->isVisible());
+    EXPECT_FALSE(window.grid().cellLabel(1, RowField::Lead)->isVisible());
+    QTest::mouseClick(window.kanjiPanel().gradeButton(2), Qt::LeftButton);
+    QTest::mouseClick(window.kanjiPanel().cell(1), Qt::LeftButton);
+    EXPECT_EQ(window.kanjiPanel().board()->toPlainText(), window.kanjiPanel().cell(1)->text());
+
+    window.menuAction(MenuEntry::ArrangeCancel)->trigger();
+    EXPECT_FALSE(window.kanjiPanel().board()->isVisible());
+    EXPECT_TRUE(window.grid().cellLabel(1, RowField::Lead)->isVisible());
+    EXPECT_TRUE(window.editBox()->isVisible());
 }
