@@ -28,6 +28,15 @@ constexpr int kPrintButtons[] = {6, 7, 8, 9, 10};
 
 } // namespace
 
+QString aboutText()
+{
+    return QStringLiteral(
+        "2020筆丸さんプラス　ｖ　1.1.4\n\n"
+        "漢字の読みは KANJIDIC2 によります。\n"
+        "KANJIDIC2 © Electronic Dictionary Research and Development Group (EDRDG), "
+        "CC BY-SA 4.0 (https://creativecommons.org/licenses/by-sa/4.0/)");
+}
+
 Editor::Editor(EditorDialogs& dialogs, CellMeasure measure, EditorEnvironment environment,
                QObject* parent)
     : QObject(parent), m_dialogs(dialogs), m_measure(std::move(measure)),
@@ -494,6 +503,11 @@ void Editor::triggerMenu(MenuEntry entry)
         break;
     case MenuEntry::ArrangeCancel:
         leaveArrangement();
+        break;
+    case MenuEntry::VersionName:
+    case MenuEntry::VersionNumber:
+        m_dialogs.inform(QStringLiteral("バージョン情報"), aboutText(),
+                         EditorDialogs::Icon::Information);
         break;
     default:
         break; // entries whose windows and sheets come later

@@ -25,6 +25,9 @@ struct EditorEnvironment {
 
 enum class FocusTarget { EditBox, PageList };
 
+// What バージョン情報 shows: the version and the credit of the kanji readings.
+QString aboutText();
+
 // The main window as a model: the open problem, the working page in the row grid, the cursor,
 // the page list, the status bar, every tick mark and enabled state, and the commands of the
 // toolbar and the menus. Widgets show state() and forward user events to the methods here; every

@@ -140,3 +140,11 @@ TEST_F(EditorTest, FontCommandSetsThePanelsAndWritesFourLines)
               cp932(QStringLiteral("@ＭＳ ゴシック\r\n 0\r\n 0\r\n教科書指定なし\r\n")))
         << "the temporary setting writes nothing";
 }
+
+TEST_F(EditorTest, VersionInformationCreditsTheKanjiReadings)
+{
+    editor.triggerMenu(MenuEntry::VersionName);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("KANJIDIC2")));
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("CC BY-SA 4.0")));
+}
