@@ -16,6 +16,9 @@ namespace kakitori {
 
 namespace {
 
+// The tooltip of a cell no grade has filled yet.
+const QString kCellHint = QStringLiteral("クッリクするとメインホームにコピーされます");
+
 const char16_t* const kGradeCaptions[] = {u"1年", u"２年", u"３年", u"４年", u"５年", u"６年"};
 
 void colourButton(QPushButton* button, QColor colour)
@@ -53,7 +56,7 @@ KanjiPanelView::KanjiPanelView(Editor& editor, QWidget* canvas)
         auto* cell = new CellLabel(canvas);
         cell->setFont(cellFace);
         cell->setGeometry(pxRect(5880 + 485.0 * (n % 10), 1080 + 485.0 * (n / 10), 435, 435));
-        cell->setToolTip(QStringLiteral("クッリクするとメインホームにコピーされます"));
+        cell->setToolTip(kCellHint);
         cell->hide();
         connect(cell, &CellLabel::clicked, this, [this, n] { m_editor.clickKanjiCell(n); });
         m_cells[n] = cell;
@@ -117,8 +120,7 @@ void KanjiPanelView::sync(const EditorState& s)
             continue;
         cell->setText(c.text);
         cell->setLook(screenColour(c.background), c.marked);
-        if (!c.tooltip.isEmpty())
-            cell->setToolTip(c.tooltip);
+        cell->setToolTip(c.tooltip.isEmpty() ? kCellHint : c.tooltip);
     }
     const bool panel = s.wideView || s.arrangementMode;
     for (QPushButton* b : m_grades)
