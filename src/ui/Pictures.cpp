@@ -2,6 +2,7 @@
 
 #include "ui/ScreenGeometry.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -50,15 +51,19 @@ QPixmap glyphPixmap(const QString& text, QColor colour, int size)
 
 QIcon toolIcon(ToolPicture picture)
 {
+    // Drawn once: the window asks for them on every change of its state.
+    static QHash<int, QIcon> icons;
+    const int key = static_cast<int>(picture);
+    if (const auto it = icons.constFind(key); it != icons.constEnd())
+        return *it;
+    QIcon icon;
     for (const Glyph& g : kGlyphs)
-        if (g.picture == picture) {
-            QIcon icon;
+        if (g.picture == picture)
             for (int size : {24, 48})
                 icon.addPixmap(
                     glyphPixmap(QString::fromUtf16(g.text), QColor::fromRgb(g.colour), size));
-            return icon;
-        }
-    return {};
+    icons.insert(key, icon);
+    return icon;
 }
 
 QPixmap padPixmap(PadPicture picture, int size)
