@@ -18,12 +18,6 @@ struct Streams {
     QTextStream& err;
 };
 
-int usageError(Streams io, const QString& problem)
-{
-    io.err << problem << '\n' << usageText();
-    return kExitUsage;
-}
-
 // Reads the file or says why it cannot; warnings go to standard error and the command goes on.
 std::optional<ProblemRead> readForCommand(Streams io, const QString& path)
 {
@@ -40,7 +34,7 @@ std::optional<ProblemRead> readForCommand(Streams io, const QString& path)
 int pagesCommand(Streams io, const QStringList& args)
 {
     if (args.size() != 1)
-        return usageError(io, QStringLiteral("pages には FILE をひとつ指定してください。"));
+        return usageError(io.err, QStringLiteral("pages には FILE をひとつ指定してください。"));
     const auto read = readForCommand(io, args[0]);
     if (!read)
         return kExitFailure;
@@ -63,11 +57,12 @@ QString pageJson(const Page& page)
 int pageCommand(Streams io, const QStringList& args)
 {
     if (args.size() != 2)
-        return usageError(io, QStringLiteral("page には FILE と INDEX を指定してください。"));
+        return usageError(io.err, QStringLiteral("page には FILE と INDEX を指定してください。"));
     bool isNumber = false;
     const int index = args[1].toInt(&isNumber);
     if (!isNumber)
-        return usageError(io, QStringLiteral("INDEX は 0 から始まる頁の番号です: %1").arg(args[1]));
+        return usageError(io.err,
+                          QStringLiteral("INDEX は 0 から始まる頁の番号です: %1").arg(args[1]));
     const auto read = readForCommand(io, args[0]);
     if (!read)
         return kExitFailure;
@@ -103,6 +98,12 @@ const std::map<QString, Command>& commands()
 }
 
 } // namespace
+
+int usageError(QTextStream& err, const QString& problem)
+{
+    err << problem << '\n' << usageText();
+    return kExitUsage;
+}
 
 bool isSubcommand(const QString& name)
 {

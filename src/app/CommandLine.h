@@ -20,4 +20,7 @@ bool isSubcommand(const QString& name);
 // The usage text printed with a usage error.
 QString usageText();
 
+// Writes the problem and the usage text; returns the usage error's exit code.
+int usageError(QTextStream& err, const QString& problem);
+
 } // namespace kakitori

@@ -7,18 +7,11 @@ namespace kakitori {
 
 int kanjiCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    if (args.size() != 2) {
-        err << QStringLiteral("kanji には TABLE と GRADE を指定してください。") << '\n'
-            << usageText();
-        return kExitUsage;
-    }
-    if (!textbookChoices().contains(args[0])) {
-        err << QStringLiteral("TABLE は %1 のどれかです: %2")
-                   .arg(textbookChoices().join(QStringLiteral(", ")), args[0])
-            << '\n'
-            << usageText();
-        return kExitUsage;
-    }
+    if (args.size() != 2)
+        return usageError(err, QStringLiteral("kanji には TABLE と GRADE を指定してください。"));
+    if (!textbookChoices().contains(args[0]))
+        return usageError(err, QStringLiteral("TABLE は %1 のどれかです: %2")
+                                   .arg(textbookChoices().join(QStringLiteral(", ")), args[0]));
     for (const QString& row : GradeTables::builtIn().gradeRows(args[0], args[1]))
         out << row << '\n';
     return 0;
@@ -28,12 +21,9 @@ int searchCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     const bool known =
         args.size() == 2 && (args[0] == QStringLiteral("on") || args[0] == QStringLiteral("kun"));
-    if (!known) {
-        err << QStringLiteral("search には on か kun と、ひらがなの TEXT を指定してください。")
-            << '\n'
-            << usageText();
-        return kExitUsage;
-    }
+    if (!known)
+        return usageError(
+            err, QStringLiteral("search には on か kun と、ひらがなの TEXT を指定してください。"));
     const ReadingKind kind = args[0] == QStringLiteral("on") ? ReadingKind::On : ReadingKind::Kun;
     for (const ReadingMatch& m : searchReadings(GradeTables::builtIn(), kind, args[1]))
         out << m.kanji << '\t' << m.tooltip << '\t' << m.grade << '\n';

@@ -175,10 +175,8 @@ bool writeTraceFile(const RenderRequest& r, const PrintJob& job, QTextStream& ou
 int renderCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     const auto parsed = parse(args);
-    if (const QString* problem = std::get_if<QString>(&parsed)) {
-        err << *problem << '\n' << usageText();
-        return kExitUsage;
-    }
+    if (const QString* problem = std::get_if<QString>(&parsed))
+        return usageError(err, *problem);
     const RenderRequest& r = std::get<RenderRequest>(parsed);
     const ProblemRead read = readProblemFile(r.file);
     if (!read.ok()) {

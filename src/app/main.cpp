@@ -13,7 +13,7 @@
 namespace {
 
 // Subcommands run without a window.
-int runSubcommandWithoutWindow(int argc, char* argv[], bool* ran)
+int runSubcommandWithoutWindow(int argc, char* argv[])
 {
     // Sheets are drawn with the system's fonts, which need a GUI application but no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -21,9 +21,7 @@ int runSubcommandWithoutWindow(int argc, char* argv[], bool* ran)
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const auto code = kakitori::runSubcommand(QCoreApplication::arguments().mid(1), out, err);
-    *ran = code.has_value();
-    return code.value_or(0);
+    return kakitori::runSubcommand(QCoreApplication::arguments().mid(1), out, err).value_or(0);
 }
 
 int runDesktop(int argc, char* argv[])
@@ -54,8 +52,7 @@ int runDesktop(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     if (argc > 1 && kakitori::isSubcommand(QString::fromLocal8Bit(argv[1]))) {
-        bool ran = false;
-        return runSubcommandWithoutWindow(argc, argv, &ran);
+        return runSubcommandWithoutWindow(argc, argv);
     }
     return runDesktop(argc, argv);
 }

@@ -260,23 +260,30 @@ void Editor::writeSettings(bool withPassword)
                                                : SettingsForm::WithoutPassword);
 }
 
-void Editor::fontCommand()
+void Editor::applyFont(const QString& name, int printSize, bool writeFile)
 {
-    const auto chosen = m_dialogs.chooseFont(FontChoice{m_state.statusPanels[1], 25, false, false});
-    if (!chosen)
-        return;
-    m_printFontSize = chosen->pointSize;
-    m_storedFontName = chosen->name;
-    m_fontBold = chosen->bold;
-    m_fontItalic = chosen->italic;
+    m_printFontSize = printSize;
+    m_storedFontName = name;
     setFontPanel(m_storedFontName);
     setFontSizePanel(m_printFontSize);
-    writeSettings(false);
+    if (writeFile)
+        writeSettings(false);
+    // The shown page prints with the new font from now on.
     if (m_pageShown) {
         writeBackWorkingPage();
         m_unsaved = true;
     }
     notify();
+}
+
+void Editor::fontCommand()
+{
+    const auto chosen = m_dialogs.chooseFont(FontChoice{m_state.statusPanels[1], 25, false, false});
+    if (!chosen)
+        return;
+    m_fontBold = chosen->bold;
+    m_fontItalic = chosen->italic;
+    applyFont(chosen->name, chosen->pointSize, true);
 }
 
 void Editor::fontSetting(bool persistent)
@@ -287,17 +294,8 @@ void Editor::fontSetting(bool persistent)
     const auto chosen = m_dialogs.chooseFont(std::nullopt);
     if (!chosen)
         return;
-    m_printFontSize = persistent ? chosen->pointSize : 26;
-    m_storedFontName = chosen->name;
-    setFontSizePanel(m_printFontSize);
-    setFontPanel(m_storedFontName);
-    if (persistent)
-        writeSettings(false);
-    if (m_pageShown) {
-        writeBackWorkingPage();
-        m_unsaved = true;
-    }
-    notify();
+    // The temporary setting prints at 26 points whatever size was chosen, and is not stored.
+    applyFont(chosen->name, persistent ? chosen->pointSize : 26, persistent);
 }
 
 void Editor::exitCommand()

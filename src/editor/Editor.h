@@ -49,11 +49,9 @@ public:
     int printFontSize() const { return m_printFontSize; }
     int characterLimit() const;
     bool hasUnsavedChanges() const { return m_unsaved; }
-    bool arrowKeysActive() const { return m_arrowKeysActive; }
     bool wordChanged() const { return m_wordChanged; }
     bool downOnlyPad() const;
     PrintOptions printOptions() const;
-    bool printerAsking() const { return m_printerAsking; }
     float kanaOffset1() const { return m_kanaOffset1; }
     float kanaOffset2() const { return m_kanaOffset2; }
     PrintColour tracingColour() const { return m_tracingColour; }
@@ -129,6 +127,7 @@ private:
     bool saveProblem();
     void fontCommand();
     void fontSetting(bool persistent);
+    void applyFont(const QString& name, int printSize, bool writeFile);
     void exitCommand();
     bool confirmDiscardChanges(const QString& action);
     void writeSettings(bool withPassword);

@@ -11,8 +11,6 @@ namespace {
 
 constexpr double kNarrowWidth = 9700;
 constexpr double kWideWidth = 12300;
-constexpr double kCanvasHeight = 8700;
-constexpr double kBoardCanvasHeight = 11870; // the 12500-twip board less title and menu bar
 
 // The menus the arrangement board disables.
 constexpr MenuEntry kBoardDisabledMenus[] = {MenuEntry::FileMenu,        MenuEntry::ToolMenu,
@@ -221,7 +219,7 @@ void Editor::leaveArrangement()
     if (m_state.visibleKanjiCells > 0) {
         m_state.arrangementMode = false;
         m_state.windowWidth = kNarrowWidth;
-        m_state.canvasHeight = kCanvasHeight;
+        m_state.canvasHeight = kEditorCanvasHeight;
         for (int b : {1, 2, 3, 12, 13, 14, 15, 19, 21})
             m_state.toolButtons[b].enabled = true;
         for (MenuEntry menu : kBoardDisabledMenus)

@@ -28,6 +28,11 @@ constexpr std::array<ScreenColour, kRowFieldCount> kCell = {0x80FFFF, 0xFFFF80, 
                                                             0xFFFF00, 0xFFC080, 0x8080FF};
 } // namespace colours
 
+// The client area below the menu bar, in twips: the page editor's, and the taller arrangement
+// board's (its 12500-twip window less title and menu bar).
+constexpr double kEditorCanvasHeight = 8700;
+constexpr double kBoardCanvasHeight = 11870;
+
 enum class PageListColour { White, Yellow, Green };
 enum class KeyType { Hard, Soft, DownOnly };
 
@@ -104,7 +109,7 @@ struct EditorState {
     bool searchOnReading = true; // "音" chosen (else "訓")
     QString arrangementText;
     bool spreadsheetSeparators = false; // "エクセル用"
-    double canvasHeight = 8700;         // twips below the menu bar
+    double canvasHeight = kEditorCanvasHeight;
 
     // Arrow pad: up, down, left, right, centre.
     std::array<bool, 5> padVisible = {true, true, true, true, true};

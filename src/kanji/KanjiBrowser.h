@@ -39,7 +39,6 @@ public:
     const std::array<Cell, kCells>& cells() const { return m_cells; }
     std::array<Cell, kCells>& cells() { return m_cells; }
     int shownGrade() const { return m_grade; } // 0 for none
-    bool secondHalfShown() const { return m_secondHalf; }
     QString halfSwitchCaption() const;
 
 private:
