@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+#include <unistd.h>
+
 TestFolder::TestFolder()
 {
     EXPECT_TRUE(m_dir.isValid());
@@ -32,6 +35,30 @@ QByteArray TestFolder::read(const QString& name) const
 bool TestFolder::exists(const QString& name) const
 {
     return QFile::exists(path(name));
+}
+
+SmallDisk::SmallDisk(qint64 bytes)
+{
+    if (geteuid() != 0 || !m_dir.isValid()) {
+        m_skipReason = "mounting a small tmpfs needs root";
+        return;
+    }
+    const QByteArray options = "size=" + QByteArray::number(bytes);
+    m_mounted = mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0,
+                      options.constData()) == 0;
+    if (!m_mounted)
+        m_skipReason = "this machine refused to mount a tmpfs";
+}
+
+SmallDisk::~SmallDisk()
+{
+    if (m_mounted)
+        umount(QFile::encodeName(m_dir.path()).constData());
+}
+
+QString SmallDisk::path(const QString& name) const
+{
+    return m_dir.filePath(name);
 }
 
 QByteArray cp932(const QString& text)

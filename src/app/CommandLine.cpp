@@ -1,10 +1,13 @@
 #include "app/CommandLine.h"
 
+#include "app/ConvertCommand.h"
 #include "app/KanjiCommands.h"
 #include "app/RenderCommand.h"
 #include "data/JsonText.h"
 #include "data/PageLine.h"
 #include "data/ProblemFile.h"
+
+#include <QFileInfo>
 
 #include <functional>
 #include <map>
@@ -93,6 +96,8 @@ const std::map<QString, Command>& commands()
          [](Streams io, const QStringList& args) { return searchCommand(args, io.out, io.err); }},
         {QStringLiteral("render"),
          [](Streams io, const QStringList& args) { return renderCommand(args, io.out, io.err); }},
+        {QStringLiteral("convert"),
+         [](Streams io, const QStringList& args) { return convertCommand(args, io.out, io.err); }},
     };
     return table;
 }
@@ -103,6 +108,23 @@ int usageError(QTextStream& err, const QString& problem)
 {
     err << problem << '\n' << usageText();
     return kExitUsage;
+}
+
+std::optional<int> desktopStartRefusal(const QStringList& args, bool hasDisplay, QTextStream& err)
+{
+    if (args.size() > 1)
+        return usageError(err, QStringLiteral("画面は FILE をひとつだけ開けます。"));
+    // A word that is neither a subcommand nor a file is most likely a mistyped subcommand.
+    if (args.size() == 1 && !QFileInfo::exists(args[0]) &&
+        (args[0].startsWith(QLatin1Char('-')) || !isProblemFilePath(args[0])))
+        return usageError(err, QStringLiteral("分からないコマンドです: %1").arg(args[0]));
+    if (!hasDisplay) {
+        err << QStringLiteral("画面を開くにはデスクトップが必要です。画面なしで問題用紙を作るには "
+                              "kakitori render FILE --sheet KIND --pdf OUT を使ってください。")
+            << '\n';
+        return kExitFailure;
+    }
+    return std::nullopt;
 }
 
 bool isSubcommand(const QString& name)
@@ -122,7 +144,8 @@ QString usageText()
         "                  [--pdf OUT] [--trace OUT]\n"
         "                               KIND: writing, practice, reading, sentence, three\n"
         "  kakitori kanji TABLE GRADE   その学年の配当表の行（TABLE: 光村図書20 など）\n"
-        "  kakitori search on|kun TEXT  読みの始めで漢字を探す\n");
+        "  kakitori search on|kun TEXT  読みの始めで漢字を探す\n"
+        "  kakitori convert IN OUT      問題ファイルを画面の保存と同じ形で OUT に保存する\n");
 }
 
 std::optional<int> runSubcommand(const QStringList& args, QTextStream& out, QTextStream& err)
@@ -132,8 +155,13 @@ std::optional<int> runSubcommand(const QStringList& args, QTextStream& out, QTex
     const auto command = commands().find(args[0]);
     if (command == commands().end())
         return std::nullopt;
-    const int code = command->second(Streams{out, err}, args.mid(1));
+    int code = command->second(Streams{out, err}, args.mid(1));
     out.flush();
+    // A full disk or a closed pipe behind standard output: what was asked for did not arrive.
+    if (out.status() != QTextStream::Ok) {
+        err << QStringLiteral("結果を標準出力に書けませんでした。") << '\n';
+        code = kExitFailure;
+    }
     err.flush();
     return code;
 }

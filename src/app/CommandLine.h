@@ -14,6 +14,11 @@ constexpr int kExitUsage = 2;
 // nothing when the arguments name no subcommand and the desktop application should start.
 std::optional<int> runSubcommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
+// The exit code when the desktop application must not start with these arguments (the program
+// name left out), after saying why on err: more than one argument or an unknown word (usage
+// error), or no display to open the window on.
+std::optional<int> desktopStartRefusal(const QStringList& args, bool hasDisplay, QTextStream& err);
+
 // True when name is one of the subcommands.
 bool isSubcommand(const QString& name);
 

@@ -1,16 +1,12 @@
 #include "app/RenderCommand.h"
 
 #include "app/CommandLine.h"
+#include "app/OutputFiles.h"
 #include "data/PageLine.h"
 #include "data/ProblemFile.h"
 #include "print/PrintJob.h"
 #include "render/PaintTargets.h"
 #include "render/TraceSurface.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <QPrinter>
-#include <QSaveFile>
 
 #include <map>
 
@@ -115,16 +111,19 @@ SheetInput inputFor(const Page& page, const PrintOptions& options)
     return input;
 }
 
+// Reports a failed write in one line; true when the file was written.
+bool writeOutput(const QString& path, const QByteArray& bytes, QTextStream& err)
+{
+    const QString error = writeFileAtomically(path, bytes);
+    if (!error.isEmpty())
+        err << error << '\n';
+    return error.isEmpty();
+}
+
 bool writePdf(const RenderRequest& r, const PrintJob& job, QTextStream& err)
 {
-    // Written beside the target and renamed at the end, so a failure leaves no partial file.
-    const QString partial = r.pdf + QStringLiteral(".part");
+    PdfTarget target;
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(partial);
-        printer.setCreator(QStringLiteral("kakitori"));
-        PrinterTarget target(printer);
         PainterSurface surface(target);
         runPrintJob(surface, job);
         for (const QString& font : surface.takeStandIns())
@@ -132,17 +131,7 @@ bool writePdf(const RenderRequest& r, const PrintJob& job, QTextStream& err)
                        .arg(font)
                 << '\n';
     }
-    if (!QFile::exists(partial)) {
-        err << QStringLiteral("PDF「%1」を書けませんでした。").arg(r.pdf) << '\n';
-        return false;
-    }
-    QFile::remove(r.pdf);
-    if (!QFile::rename(partial, r.pdf)) {
-        QFile::remove(partial);
-        err << QStringLiteral("PDF「%1」を書けませんでした。").arg(r.pdf) << '\n';
-        return false;
-    }
-    return true;
+    return writeOutput(r.pdf, target.bytes(), err);
 }
 
 bool writeTraceFile(const RenderRequest& r, const PrintJob& job, QTextStream& out, QTextStream& err)
@@ -153,21 +142,12 @@ bool writeTraceFile(const RenderRequest& r, const PrintJob& job, QTextStream& ou
         writeTrace(surface.ops(), out);
         return true;
     }
-    QSaveFile file(r.trace);
-    if (!file.open(QIODevice::WriteOnly)) {
-        err << QStringLiteral("「%1」に書けません（%2）。").arg(r.trace, file.errorString())
-            << '\n';
-        return false;
+    QByteArray bytes;
+    {
+        QTextStream stream(&bytes);
+        writeTrace(surface.ops(), stream);
     }
-    QTextStream stream(&file);
-    writeTrace(surface.ops(), stream);
-    stream.flush();
-    if (!file.commit()) {
-        err << QStringLiteral("「%1」に書けません（%2）。").arg(r.trace, file.errorString())
-            << '\n';
-        return false;
-    }
-    return true;
+    return writeOutput(r.trace, bytes, err);
 }
 
 } // namespace
@@ -178,6 +158,10 @@ int renderCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     if (const QString* problem = std::get_if<QString>(&parsed))
         return usageError(err, *problem);
     const RenderRequest& r = std::get<RenderRequest>(parsed);
+    for (const QString& output : {r.pdf, r.trace})
+        if (!output.isEmpty() && output != QStringLiteral("-"))
+            if (const auto refusal = outputRefusal(output, {r.file}))
+                return usageError(err, *refusal);
     const ProblemRead read = readProblemFile(r.file);
     if (!read.ok()) {
         err << read.error << '\n';

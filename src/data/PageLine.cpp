@@ -38,7 +38,14 @@ QString headingOfLine(const QString& line)
 
 QString joinPageLine(const Page& page)
 {
-    QStringList fields(kPageLineFields);
+    return mergePageIntoLine(QString(), page);
+}
+
+QString mergePageIntoLine(const QString& line, const Page& page)
+{
+    QStringList fields = splitPageLine(line);
+    if (fields.size() < kPageLineFields)
+        fields.resize(kPageLineFields);
     fields[0] = storableCell(page.heading);
     fields[kFontField] = storableCell(page.font);
     for (int row = 1; row <= kRowsPerPage; ++row)

@@ -28,6 +28,11 @@ QString headingOfLine(const QString& line);
 // the line is read again, so it is stored as the full-width "，"; line breaks are dropped.
 QString joinPageLine(const Page& page);
 
+// The page written into an existing line: the fields the page holds are replaced, the others
+// (field 1 and anything past the 73rd, which other versions of the tool may use) kept as they
+// were; a shorter line is filled up to 73 fields.
+QString mergePageIntoLine(const QString& line, const Page& page);
+
 struct LineFill {
     bool complete = true; // every field of the split was present
     bool hasFont = false; // the line reached the font field

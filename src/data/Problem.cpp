@@ -35,10 +35,9 @@ bool Problem::writeBack(int pageIndex, const Page& page)
         return false;
     Page stored = page;
     stored.font = fontForWriting(page.font);
-    const QString text = joinPageLine(stored);
     TextLine& current = m_lines[pageIndex];
-    if (current.text != text)
-        current = {text, {}};
+    if (pageFromLine(current.text) != stored)
+        current = {mergePageIntoLine(current.text, stored), {}};
     return true;
 }
 

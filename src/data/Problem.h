@@ -28,9 +28,10 @@ public:
     Page page(int pageIndex) const;
     PageRecord record(int pageIndex) const;
 
-    // Stores the working page as the page's line. The font field is never written empty (the
-    // stored page carries the font actually written). False, storing nothing, for an index that
-    // is not a page of the problem.
+    // Stores the working page into the page's line. The font field is never written empty (the
+    // stored page carries the font actually written). A page that reads as its line already does
+    // leaves the line as it is; otherwise the fields the page does not hold are kept. False,
+    // storing nothing, for an index that is not a page of the problem.
     bool writeBack(int pageIndex, const Page& page);
 
     // Appends a blank page with its heading as a full line. False when the problem is full.

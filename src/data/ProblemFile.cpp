@@ -157,10 +157,12 @@ ProblemSave saveProblemFile(const QString& path, const QList<TextLine>& lines)
     if (QFileInfo(path).isFile()) {
         QFile previous(path);
         QString backupError;
-        if (!previous.open(QIODevice::ReadOnly))
+        const QByteArray content =
+            previous.open(QIODevice::ReadOnly) ? previous.readAll() : QByteArray();
+        if (previous.error() != QFileDevice::NoError)
             backupError = previous.errorString();
-        else
-            backupError = writeFileAtomically(backupPathFor(path), previous.readAll());
+        else // the backup is as private as the file it keeps
+            backupError = writeFileAtomically(backupPathFor(path), content, previous.permissions());
         result.backupWritten = backupError.isEmpty();
         if (!result.backupWritten)
             result.warning = QStringLiteral("バックアップファイル「%1」を作れませんでした（%2）。")

@@ -81,7 +81,7 @@ Settings parseSettings(const QByteArray& content)
 Settings readSettings(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!unreadableFileReason(path).isEmpty() || !file.open(QIODevice::ReadOnly))
         return defaultSettings();
     return parseSettings(file.read(kMaxSettingsBytes));
 }

@@ -4,6 +4,7 @@
 #include "data/TextFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace kakitori {
 
@@ -21,15 +22,22 @@ QString appendTextExport(const QString& path, const QString& text)
     if (!encoded.ok())
         return QStringLiteral("「%1」はテキストファイルに書けない文字です。")
             .arg(characterAt(text, encoded.badIndex));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return QStringLiteral("ファイル「%1」に書けません（%2）。")
-            .arg(displayName(path), file.errorString());
-    const QByteArray bytes = encoded.bytes + "\r\n";
-    if (file.write(bytes) != bytes.size())
-        return QStringLiteral("ファイル「%1」に書けません（%2）。")
-            .arg(displayName(path), file.errorString());
-    return {};
+    // The old content and the new text are written as one new file, so a write that fails half
+    // way (a full disk) leaves the file as it was instead of ending in half a line.
+    QByteArray content;
+    if (QFileInfo::exists(path)) {
+        if (const QString reason = unreadableFileReason(path); !reason.isEmpty())
+            return reason;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return QStringLiteral("ファイル「%1」に書けません（%2）。")
+                .arg(displayName(path), file.errorString());
+        content = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return QStringLiteral("ファイル「%1」に書けません（%2）。")
+                .arg(displayName(path), file.errorString());
+    }
+    return writeFileAtomically(path, content + encoded.bytes + "\r\n");
 }
 
 TextImport readTextImport(const QString& path)

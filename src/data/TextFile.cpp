@@ -85,20 +85,28 @@ QString displayName(const QString& path)
     return QFileInfo(path).fileName();
 }
 
+QString unreadableFileReason(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("ファイル「%1」が見つかりません。").arg(path);
+    if (info.isDir())
+        return QStringLiteral("「%1」はフォルダーです。ファイルを選んでください。").arg(path);
+    if (!info.isFile())
+        return QStringLiteral("「%1」は普通のファイルではない（装置やパイプです）ため、"
+                              "読み込めません。")
+            .arg(path);
+    return {};
+}
+
 TextFileRead readTextFile(const QString& path, qsizetype maxLines, qint64 maxBytes)
 {
     TextFileRead result;
     const QFileInfo info(path);
     const QString name = displayName(path);
-    if (!info.exists()) {
-        result.error = QStringLiteral("ファイル「%1」が見つかりません。").arg(path);
+    result.error = unreadableFileReason(path);
+    if (!result.error.isEmpty())
         return result;
-    }
-    if (info.isDir()) {
-        result.error =
-            QStringLiteral("「%1」はフォルダーです。ファイルを選んでください。").arg(path);
-        return result;
-    }
     if (info.size() > maxBytes) {
         result.error = QStringLiteral("ファイル「%1」は大きすぎるため読み込めません（%2 MB）。")
                            .arg(name)
@@ -126,21 +134,47 @@ TextFileRead readTextFile(const QString& path, qsizetype maxLines, qint64 maxByt
     return result;
 }
 
-QString writeFileAtomically(const QString& path, const QByteArray& bytes)
+QString writeAllAndFlush(QFileDevice& file, const QByteArray& bytes)
+{
+    // QFileDevice buffers small writes, so a write may "succeed" and the flush fail; and Qt 6.4's
+    // QSaveFile::commit() can return true after its own final flush failed.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError)
+        return file.errorString();
+    return {};
+}
+
+QString writeFileAtomically(const QString& path, const QByteArray& bytes,
+                            std::optional<QFileDevice::Permissions> permissions)
 {
     const QString name = displayName(path);
-    if (QFileInfo(path).isDir())
+    const QFileInfo info(path);
+    if (info.isDir())
         return QStringLiteral("「%1」はフォルダーのため保存できません。").arg(path);
-    if (QFileInfo::exists(path) && !QFileInfo(path).isWritable())
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("「%1」は普通のファイルではない（装置やパイプです）ため、"
+                              "保存できません。")
+            .arg(path);
+    if (info.exists() && !info.isWritable())
         return QStringLiteral("ファイル「%1」は読み取り専用のため保存できません。").arg(name);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("ファイル「%1」に保存できません（%2）。")
             .arg(name, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // Set on the temporary file, so the content is never readable by more people than it may be.
+    if (permissions && !file.setPermissions(*permissions)) {
+        file.cancelWriting();
+        return QStringLiteral("ファイル「%1」に保存できません（%2）。")
+            .arg(name, file.errorString());
+    }
+    QString failure = writeAllAndFlush(file, bytes);
+    if (failure.isEmpty() && !file.commit())
+        failure = file.errorString();
+    if (!failure.isEmpty()) {
+        file.cancelWriting();
         return QStringLiteral(
                    "ファイル「%1」に保存できません（%2）。元のファイルはそのまま残っています。")
-            .arg(name, file.errorString());
+            .arg(name, failure);
+    }
     return {};
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 namespace kakitori {
 
@@ -36,13 +39,24 @@ struct TextFileRead {
     bool ok() const { return error.isEmpty(); }
 };
 
-// Reads a text file for the tool. A missing file, a folder, an unreadable, oversized or binary
-// file gives an error message and no lines.
+// Reads a text file for the tool. A missing file, a folder, a device or pipe, an unreadable,
+// oversized or binary file gives an error message and no lines.
 TextFileRead readTextFile(const QString& path, qsizetype maxLines, qint64 maxBytes);
 
+// Why path cannot be read as a file of the tool (missing, a folder, a device, a pipe), or an
+// empty string when it is a regular file. Opening a pipe would wait for a writer forever.
+QString unreadableFileReason(const QString& path);
+
+// Writes all of bytes to an open file and flushes it, so that a full disk shows here and not
+// after the file was reported written. Returns the reason of a failure, or an empty string.
+QString writeAllAndFlush(QFileDevice& file, const QByteArray& bytes);
+
 // Writes bytes through a temporary file and a rename, so a failure leaves the old file as it
-// was. Returns an error message, or an empty string on success.
-QString writeFileAtomically(const QString& path, const QByteArray& bytes);
+// was. A folder, a device or a pipe at path is never replaced. The file gets permissions when
+// given, else keeps those of the file it replaces. Returns an error message, or an empty string
+// on success.
+QString writeFileAtomically(const QString& path, const QByteArray& bytes,
+                            std::optional<QFileDevice::Permissions> permissions = std::nullopt);
 
 // The file name part of a path, for messages.
 QString displayName(const QString& path);

@@ -229,7 +229,6 @@ bool Editor::saveProblem()
         m_state.toolButtons[3].enabled = true;
         return false;
     }
-    writeBackWorkingPage();
     const bool sample = m_state.entry(MenuEntry::SampleDisplay).checked;
     const ProblemSave saved =
         saveProblemFile(*chosen, sample ? QList<TextLine>{{kSampleLine, {}}} : m_problem.lines());
@@ -254,10 +253,15 @@ void Editor::writeSettings(bool withPassword)
     s.kanaOffset2 = m_kanaOffset2;
     s.publisher = m_state.statusPanels[4];
     s.password = m_password;
-    // Settings are a convenience: a folder that cannot be written keeps the previous run's.
-    (void)kakitori::writeSettings(m_env.settingsPath, s,
-                                  withPassword ? SettingsForm::WithPassword
-                                               : SettingsForm::WithoutPassword);
+    // The previous file stays whole when this fails; the teacher is told the choice is not kept.
+    const QString error = kakitori::writeSettings(m_env.settingsPath, s,
+                                                  withPassword ? SettingsForm::WithPassword
+                                                               : SettingsForm::WithoutPassword);
+    if (!error.isEmpty())
+        m_dialogs.inform(kErrorTitle,
+                         error + QStringLiteral("\n設定（フォントや教科書会社）は次の起動に"
+                                                "引き継がれません。"),
+                         EditorDialogs::Icon::Warning);
 }
 
 void Editor::applyFont(const QString& name, int printSize, bool writeFile)

@@ -235,7 +235,6 @@ void Editor::editBoxEnter()
             startBlankPage(m_problem.pageCount() + 1);
     } else {
         moveCursor(result.target);
-        writeBackWorkingPage();
     }
     notify();
 }

@@ -128,7 +128,9 @@ void Editor::setSearchReading(bool onReading)
 
 void Editor::searchKanji(const QString& text)
 {
-    m_browser.showSearch(m_state.searchOnReading ? ReadingKind::On : ReadingKind::Kun, text);
+    const auto error =
+        m_browser.showSearch(m_state.searchOnReading ? ReadingKind::On : ReadingKind::Kun, text);
+    m_state.searchHint = error.value_or(kSearchHint);
     updateReferenceButtons();
     notify();
 }

@@ -58,7 +58,7 @@ void Editor::choosePage(int index)
     m_state.pageListText = page.heading;
     m_state.editBoxEnabled = true;
     m_state.cellsEnabled = true;
-    writeBackWorkingPage();
+    // Looking at a page never rewrites its line: only a change of a cell does.
     m_state.hintArrowVisible = false;
     moveCursor(m_state.cursor);
     m_wordChanged = false;
@@ -130,7 +130,6 @@ void Editor::registerPending(bool fromButton)
 
 void Editor::startBlankPage(int pageNumber)
 {
-    writeBackWorkingPage();
     m_state.pageListColour = PageListColour::Yellow;
     m_state.editBoxEnabled = false;
     m_state.registrationVisible = true;

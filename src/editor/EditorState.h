@@ -33,6 +33,9 @@ constexpr std::array<ScreenColour, kRowFieldCount> kCell = {0x80FFFF, 0xFFFF80, 
 constexpr double kEditorCanvasHeight = 8700;
 constexpr double kBoardCanvasHeight = 11870;
 
+// What the line under the kanji search box says while the search text is usable.
+inline const QString kSearchHint = QStringLiteral("ひらがな入力して　　　　　　クリック");
+
 enum class PageListColour { White, Yellow, Green };
 enum class KeyType { Hard, Soft, DownOnly };
 
@@ -105,8 +108,9 @@ struct EditorState {
     // The kanji panel, the wide view and the arrangement board.
     bool wideView = false;
     bool arrangementMode = false;
-    int visibleKanjiCells = 0;   // 0, 110 in the wide view, 220 on the arrangement board
-    bool searchOnReading = true; // "音" chosen (else "訓")
+    int visibleKanjiCells = 0;        // 0, 110 in the wide view, 220 on the arrangement board
+    bool searchOnReading = true;      // "音" chosen (else "訓")
+    QString searchHint = kSearchHint; // under the search box; says why a search text is unusable
     QString arrangementText;
     bool spreadsheetSeparators = false; // "エクセル用"
     double canvasHeight = kEditorCanvasHeight;

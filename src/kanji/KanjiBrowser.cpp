@@ -61,14 +61,16 @@ void KanjiBrowser::showGrade(int grade, const QString& choice, ReadingKind toolt
     }
 }
 
-void KanjiBrowser::showSearch(ReadingKind kind, const QString& text)
+std::optional<QString> KanjiBrowser::showSearch(ReadingKind kind, const QString& text)
 {
     clear(kWhite);
     m_grade = 0;
-    const QList<ReadingMatch> matches = searchReadings(m_tables, kind, text);
+    const ReadingSearch search = searchReadings(m_tables, kind, text);
+    const QList<ReadingMatch>& matches = search.matches;
     for (int i = 0; i < matches.size() && i < kCells; ++i)
         m_cells[i] =
             Cell{matches[i].kanji, matches[i].tooltip, gradeColour(matches[i].grade), false};
+    return search.error;
 }
 
 void KanjiBrowser::switchHalf()

@@ -31,8 +31,9 @@ public:
 
     // Fills the cells with grade g of the table a choice text names, tooltips by reading kind.
     void showGrade(int grade, const QString& choice, ReadingKind tooltips);
-    // Fills the cells with the matches of a reading search; no grade is shown afterwards.
-    void showSearch(ReadingKind kind, const QString& text);
+    // Fills the cells with the matches of a reading search; no grade is shown afterwards. Returns
+    // why the text is not a usable pattern (the cells are then empty), or nothing.
+    std::optional<QString> showSearch(ReadingKind kind, const QString& text);
     // Exchanges the halves; the marks stay with the cell positions.
     void switchHalf();
 

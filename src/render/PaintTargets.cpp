@@ -24,16 +24,24 @@ bool isPdf(const QPrinter& printer)
     return printer.outputFormat() == QPrinter::PdfFormat;
 }
 
+QPageLayout pdfLayout(int paperSize, int orientation)
+{
+    const double mm = kPdfMarginTwips / kTwipsPerMillimetre;
+    return QPageLayout(pageSizeOf(paperSize), orientationOf(orientation), QMarginsF(mm, mm, mm, mm),
+                       QPageLayout::Millimeter);
+}
+
+// The painter draws from the paper's corner; the surface adds the margins itself.
+QPageLayout fullPage(QPageLayout layout)
+{
+    layout.setMode(QPageLayout::FullPageMode);
+    return layout;
+}
+
 QPageLayout layoutFor(const QPrinter& printer, int paperSize, int orientation)
 {
-    const QMarginsF pdf(
-        kPdfMarginTwips / kTwipsPerMillimetre, kPdfMarginTwips / kTwipsPerMillimetre,
-        kPdfMarginTwips / kTwipsPerMillimetre, kPdfMarginTwips / kTwipsPerMillimetre);
-    QPageLayout layout(pageSizeOf(paperSize), orientationOf(orientation), QMarginsF(),
-                       QPageLayout::Millimeter);
-    if (isPdf(printer)) {
-        layout.setMargins(pdf);
-    } else {
+    QPageLayout layout = pdfLayout(paperSize, orientation);
+    if (!isPdf(printer)) {
         QPageLayout device = printer.pageLayout();
         device.setPageSize(pageSizeOf(paperSize));
         device.setOrientation(orientationOf(orientation));
@@ -61,12 +69,10 @@ Margins PrinterTarget::margins(int paperSize, int orientation) const
 
 bool PrinterTarget::startPage(QPainter& painter, const PrintSurface::PageSetup& setup, bool first)
 {
-    // The painter draws from the paper's corner; the surface adds the margins itself.
     m_printer.setFullPage(true);
-    const QPageLayout layout = layoutFor(m_printer, setup.paperSize, setup.orientation);
-    QPageLayout full = layout;
-    full.setMode(QPageLayout::FullPageMode);
-    if (!m_printer.setPageLayout(full) && first)
+    if (!m_printer.setPageLayout(
+            fullPage(layoutFor(m_printer, setup.paperSize, setup.orientation))) &&
+        first)
         return false;
     if (first) {
         // The colour mode belongs to the job: it cannot change once the printer is active.
@@ -85,6 +91,25 @@ void PrinterTarget::finish(QPainter& painter)
 double PrinterTarget::resolution() const
 {
     return m_printer.resolution();
+}
+
+PdfTarget::PdfTarget() : m_buffer(&m_bytes), m_writer(&m_buffer)
+{
+    m_buffer.open(QIODevice::WriteOnly);
+    m_writer.setCreator(QStringLiteral("kakitori"));
+}
+
+bool PdfTarget::startPage(QPainter& painter, const PrintSurface::PageSetup& setup, bool first)
+{
+    if (!m_writer.setPageLayout(fullPage(pdfLayout(setup.paperSize, setup.orientation))) && first)
+        return false;
+    return first ? painter.begin(&m_writer) : m_writer.newPage();
+}
+
+void PdfTarget::finish(QPainter& painter)
+{
+    if (painter.isActive())
+        painter.end();
 }
 
 bool ImageTarget::startPage(QPainter& painter, const PrintSurface::PageSetup& setup, bool)

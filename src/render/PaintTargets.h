@@ -2,8 +2,10 @@
 
 #include "render/PainterSurface.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QList>
+#include <QPdfWriter>
 
 class QPrinter;
 
@@ -28,6 +30,27 @@ public:
 
 private:
     QPrinter& m_printer;
+};
+
+// A PDF document in memory, with the fixed margins above. The caller writes the finished bytes
+// where it wants them, so a full disk or an unwritable folder is found by one checked write and
+// no half-written file is ever left.
+class PdfTarget : public PaintTarget {
+public:
+    PdfTarget();
+
+    Margins margins(int, int) const override { return pdfMargins(); }
+    bool startPage(QPainter& painter, const PrintSurface::PageSetup& setup, bool first) override;
+    void finish(QPainter& painter) override;
+    double resolution() const override { return m_writer.resolution(); }
+
+    // The document so far; whole once finish() has run.
+    const QByteArray& bytes() const { return m_bytes; }
+
+private:
+    QByteArray m_bytes;
+    QBuffer m_buffer;
+    QPdfWriter m_writer;
 };
 
 // Pages as images, for looking at a sheet without a printer (and for tests).

@@ -44,8 +44,7 @@ KanjiPanelView::KanjiPanelView(Editor& editor, QWidget* canvas)
       m_searchFrame(new QGroupBox(QStringLiteral("検索/表示"), canvas)),
       m_search(new QLineEdit(m_searchFrame)),
       m_on(new QRadioButton(QStringLiteral("音"), m_searchFrame)),
-      m_kun(new QRadioButton(QStringLiteral("訓"), m_searchFrame)),
-      m_hint(new QLabel(QStringLiteral("ひらがな入力して　　　　　　クリック"), canvas)),
+      m_kun(new QRadioButton(QStringLiteral("訓"), m_searchFrame)), m_hint(new QLabel(canvas)),
       m_board(new QPlainTextEdit(canvas)),
       m_spreadsheet(new QCheckBox(QStringLiteral("エクセル用"), canvas)),
       m_saveData(new QPushButton(QStringLiteral("SaveData"), canvas)),
@@ -129,6 +128,7 @@ void KanjiPanelView::sync(const EditorState& s)
     m_half->setText(browser.halfSwitchCaption());
     m_searchFrame->setVisible(s.wideView && !s.arrangementMode);
     m_hint->setVisible(s.wideView && !s.arrangementMode);
+    m_hint->setText(s.searchHint);
     {
         const QSignalBlocker block(m_on);
         m_on->setChecked(s.searchOnReading);

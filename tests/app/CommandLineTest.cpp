@@ -3,6 +3,8 @@
 
 #include "TestFiles.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 using namespace kakitori;
@@ -170,6 +172,12 @@ TEST(CommandLine, KanjiPrintsAGradeOfATableAsStored)
     const CommandRun kana = runCommand(
         {QStringLiteral("kanji"), QStringLiteral("教科書指定なし"), QStringLiteral("1")});
     EXPECT_TRUE(kana.out.startsWith(QStringLiteral("1,あ,あ,あ,00001\n")));
+    for (const char* grade : {"abc", "0", "7", ""}) {
+        const CommandRun bad = runCommand(
+            {QStringLiteral("kanji"), QStringLiteral("光村図書20"), QString::fromUtf8(grade)});
+        EXPECT_EQ(bad.code, kExitUsage) << grade;
+        EXPECT_TRUE(bad.err.contains(QStringLiteral("1 から 6"))) << grade;
+    }
     EXPECT_EQ(
         runCommand({QStringLiteral("kanji"), QStringLiteral("どこか"), QStringLiteral("1")}).code,
         kExitUsage);
@@ -187,4 +195,46 @@ TEST(CommandLine, SearchPrintsKanjiTooltipAndGrade)
     EXPECT_EQ(
         runCommand({QStringLiteral("search"), QStringLiteral("音"), QStringLiteral("し")}).code,
         kExitUsage);
+    const CommandRun malformed =
+        runCommand({QStringLiteral("search"), QStringLiteral("on"), QStringLiteral("[!")});
+    EXPECT_EQ(malformed.code, kExitUsage);
+    EXPECT_TRUE(malformed.err.contains(QStringLiteral("]")));
+}
+
+TEST(CommandLine, AnOutputThatCouldNotBeWrittenIsAFailure)
+{
+    QFile full(QStringLiteral("/dev/full"));
+    ASSERT_TRUE(full.open(QIODevice::WriteOnly));
+    QTextStream out(&full);
+    QString errText;
+    QTextStream err(&errText);
+    EXPECT_EQ(runSubcommand({QStringLiteral("pages"), kSample}, out, err), kExitFailure);
+    EXPECT_TRUE(errText.contains(QStringLiteral("標準出力")));
+}
+
+TEST(CommandLine, TheDesktopStartsOnlyWithADisplayAndAFileOrNothing)
+{
+    struct Case {
+        const char* name;
+        QStringList args;
+        bool display;
+        std::optional<int> code;
+    } cases[] = {
+        {"nothing, with a display", {}, true, std::nullopt},
+        {"the sample, with a display", {kSample}, true, std::nullopt},
+        {"a problem file not yet there", {QStringLiteral("new.mojx")}, true, std::nullopt},
+        {"no display", {kSample}, false, kExitFailure},
+        {"a mistyped subcommand", {QStringLiteral("pagse")}, false, kExitUsage},
+        {"an unknown option", {QStringLiteral("--frobnicate")}, true, kExitUsage},
+        {"two files", {kSample, kSample}, true, kExitUsage},
+    };
+    for (const Case& c : cases) {
+        QString errText;
+        QTextStream err(&errText);
+        EXPECT_EQ(desktopStartRefusal(c.args, c.display, err), c.code) << c.name;
+        EXPECT_EQ(errText.isEmpty(), !c.code.has_value()) << c.name;
+        if (c.code == kExitFailure) {
+            EXPECT_TRUE(errText.contains(QStringLiteral("kakitori render"))) << c.name;
+        }
+    }
 }

@@ -94,3 +94,41 @@ TEST(Problem, WriteBackOutsideThePagesStoresNothing)
     EXPECT_EQ(problem.pageCount(), 3);
     EXPECT_EQ(problem.lines()[0].text, before[0].text);
 }
+
+TEST(Problem, WriteBackKeepsTheFieldsThePageDoesNotHold)
+{
+    // Field 1 and fields past the 73rd belong to no cell; other versions of the tool may use them.
+    QStringList fields(200);
+    fields[0] = QStringLiteral("見出し");
+    fields[1] = QStringLiteral("予備");
+    fields[kFontField] = QStringLiteral("@ＭＳ 明朝");
+    fields[150] = QStringLiteral("先の項目");
+    Problem problem({{fields.join(QLatin1Char(',')), {}}});
+
+    Page page = problem.page(0);
+    page.rows[0][RowField::FirstWord] = QStringLiteral("山");
+    ASSERT_TRUE(problem.writeBack(0, page));
+
+    const QStringList written = splitPageLine(problem.line(0));
+    ASSERT_EQ(written.size(), 200);
+    EXPECT_EQ(written[1], QStringLiteral("予備"));
+    EXPECT_EQ(written[150], QStringLiteral("先の項目"));
+    EXPECT_EQ(written[lineFieldIndex(1, RowField::FirstWord)], QStringLiteral("山"));
+}
+
+TEST(Problem, WriteBackOfAnUnchangedPageLeavesEveryLineShapeAlone)
+{
+    QStringList wide(200);
+    wide[0] = QStringLiteral("長い");
+    wide[kFontField] = QStringLiteral("ＭＳ 明朝");
+    QStringList old(kOldPageLineFields);
+    old[0] = QStringLiteral("旧");
+    old[kFontField] = QStringLiteral("ＭＳ 明朝");
+    const QStringList lines = {wide.join(QLatin1Char(',')), old.join(QLatin1Char(','))};
+    for (const QString& line : lines) {
+        SCOPED_TRACE(splitPageLine(line).size());
+        Problem problem({{line, {}}});
+        ASSERT_TRUE(problem.writeBack(0, problem.page(0)));
+        EXPECT_EQ(problem.line(0), line);
+    }
+}

@@ -132,3 +132,13 @@ TEST_F(EditorTest, TheWideViewWithNoPageShownStartsABlankPage)
     EXPECT_TRUE(state().registrationVisible);
     EXPECT_EQ(state().rows[0].rowNumber, QStringLiteral(" 1"));
 }
+
+TEST_F(EditorTest, AnUnusableSearchTextSaysWhyUnderTheSearchBox)
+{
+    editor.searchKanji(QStringLiteral("[か"));
+    EXPECT_TRUE(state().searchHint.contains(QStringLiteral("]")));
+    EXPECT_TRUE(editor.kanjiBrowser().cells()[0].text.isEmpty());
+    editor.searchKanji(QStringLiteral("がく"));
+    EXPECT_EQ(state().searchHint, kSearchHint);
+    EXPECT_EQ(editor.kanjiBrowser().cells()[0].text, QStringLiteral("学"));
+}

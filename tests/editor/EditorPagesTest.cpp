@@ -136,3 +136,51 @@ TEST_F(EditorTest, NewFileStartsAnEmptyProblemAndAsksFirst)
         dialogs.questions.last().startsWith(QStringLiteral("保存されていない変更があります。")));
     EXPECT_EQ(editor.problem().pageCount(), 1);
 }
+
+TEST_F(EditorTest, LookingAtPagesAndSavingRewritesNoLine)
+{
+    // Lines of every shape the tool meets: heading only, the old 43 fields, more than 73 with
+    // field 1 used. Choosing them and saving without an edit writes the file byte for byte.
+    QStringList old(kOldPageLineFields);
+    old[0] = QStringLiteral("旧");
+    old[3] = QStringLiteral("字");
+    QStringList wide(200);
+    wide[0] = QStringLiteral("長");
+    wide[1] = QStringLiteral("予備");
+    wide[kFontField] = QStringLiteral("ＭＳ 明朝");
+    wide[199] = QStringLiteral("最後");
+    const QStringList lines = {QStringLiteral("見出しだけ"), old.join(u','), wide.join(u',')};
+    openLines(lines);
+    const QByteArray before = folder.read(QStringLiteral("a.mojx"));
+    for (int page : {0, 1, 2, 0})
+        editor.choosePage(page);
+    editor.clickCell(3, RowField::Lead);
+    editor.editBoxEnter();
+    for (int page = 0; page < 3; ++page)
+        EXPECT_EQ(editor.problem().line(page), lines[page]) << page;
+
+    dialogs.files.push_back(folder.path(QStringLiteral("b.mojx")));
+    editor.triggerMenu(MenuEntry::SaveFile);
+    EXPECT_EQ(folder.read(QStringLiteral("b.mojx")), before);
+
+    // An edit rewrites its own page only, and keeps the fields no cell holds.
+    editor.choosePage(2);
+    type(1, RowField::FirstWord, QStringLiteral("山"));
+    const QStringList edited = splitPageLine(editor.problem().line(2));
+    ASSERT_EQ(edited.size(), 200);
+    EXPECT_EQ(edited[1], QStringLiteral("予備"));
+    EXPECT_EQ(edited[199], QStringLiteral("最後"));
+    EXPECT_EQ(edited[lineFieldIndex(1, RowField::FirstWord)], QStringLiteral("山"));
+    EXPECT_EQ(editor.problem().line(1), lines[1]);
+}
+
+TEST_F(EditorTest, ASettingsFileThatCannotBeWrittenIsToldAndKeepsNothingHalfWritten)
+{
+    ASSERT_TRUE(QDir(folder.path(QString())).mkdir(QStringLiteral("FM3.ini")));
+    dialogs.font = FontChoice{QStringLiteral("@ＭＳ 明朝"), 20, false, false};
+    editor.triggerToolButton(15); // フォント設定
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("FM3.ini")));
+    EXPECT_EQ(state().statusPanels[1], QStringLiteral("@ＭＳ 明朝"))
+        << "the choice still holds now";
+}

@@ -156,7 +156,7 @@ TEST_F(EditorPrintingTest, EverySheetPrintsFromTheToolbarAloneAndInBatch)
         bool twoSheet;
         bool batch;
         int pages;
-    } cases[] = {{7, false, false, 1}, {8, true, false, 2},  {9, false, false, 3},
+    } cases[] = {{7, false, false, 1}, {8, true, false, 2}, {9, false, false, 3},
                  {10, false, true, 3}, {9, true, true, 12}, {6, false, true, 3}};
     editor.triggerMenu(MenuEntry::PrinterDirect);
     for (const Case& c : cases) {
