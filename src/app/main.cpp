@@ -12,9 +12,18 @@
 
 namespace {
 
+// A subcommand says what went wrong in its own words on standard error; Qt's notes about the
+// session it runs in (no runtime folder, no display) are no concern of a script that calls it.
+void keepOnlyFatalQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg || type == QtCriticalMsg)
+        QTextStream(stderr) << message << '\n';
+}
+
 // Subcommands run without a window.
 int runSubcommandWithoutWindow(int argc, char* argv[])
 {
+    qInstallMessageHandler(keepOnlyFatalQtMessages);
     // Sheets are drawn with the system's fonts, which need a GUI application but no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <optional>
+
 namespace kakitori {
 
 namespace {
@@ -33,21 +35,54 @@ QChar windowsLookAlike(QChar c)
     }
 }
 
+// Opening a converter costs more than converting a line, so one of each is kept per thread. Qt
+// keeps a converter's error flag through resetState(), so after an error a fresh one takes over.
+template <typename Converter>
+class ReusedConverter {
+public:
+    Converter& get()
+    {
+        if (!m_converter)
+            m_converter.emplace(kCodec);
+        else
+            m_converter->resetState();
+        return *m_converter;
+    }
+    void discardAfterError() { m_converter.reset(); }
+
+private:
+    std::optional<Converter> m_converter;
+};
+
+thread_local ReusedConverter<QStringDecoder> t_decoder;
+thread_local ReusedConverter<QStringEncoder> t_encoder;
+
+// Converts with the thread's converter; false when the converter met an error.
+template <typename Converter, typename Input, typename Output>
+bool convert(ReusedConverter<Converter>& reused, Input input, Output* output)
+{
+    Converter& converter = reused.get();
+    *output = converter(input); // the conversion is lazy until assigned
+    if (!converter.hasError())
+        return true;
+    reused.discardAfterError();
+    return false;
+}
+
 bool encodesAlone(QStringView character)
 {
-    QStringEncoder encoder(kCodec);
-    const QByteArray bytes = encoder.encode(character); // encode() is lazy until converted
-    return !encoder.hasError() && !bytes.isEmpty();
+    QByteArray bytes;
+    return convert(t_encoder, character, &bytes) && !bytes.isEmpty();
 }
 
 } // namespace
 
 QString decodeCp932(QByteArrayView bytes, bool* ok)
 {
-    QStringDecoder decoder(kCodec);
-    QString text = decoder.decode(bytes);
+    QString text;
+    const bool decoded = convert(t_decoder, bytes, &text);
     if (ok)
-        *ok = !decoder.hasError();
+        *ok = decoded;
     return text;
 }
 
@@ -64,10 +99,8 @@ Cp932Encoding encodeCp932(QStringView text)
     for (QChar& c : folded)
         c = windowsLookAlike(c);
 
-    QStringEncoder encoder(kCodec);
     Cp932Encoding result;
-    result.bytes = encoder.encode(folded);
-    if (!encoder.hasError())
+    if (convert(t_encoder, QStringView(folded), &result.bytes))
         return result;
 
     // Rare path: find the first character that does not encode, so the message can name it.

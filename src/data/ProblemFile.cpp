@@ -62,17 +62,26 @@ ProblemRead readProblemFile(const QString& path)
             QStringLiteral("「%1」は問題ファイル（.mojx または .moj）ではありません。").arg(path);
         return result;
     }
-    TextFileRead file = readTextFile(path, kMaxProblemLines, kMaxProblemFileBytes);
+    const FileContent file = readFileContent(path, kMaxProblemFileBytes);
     if (!file.ok()) {
         result.error = file.error;
         return result;
     }
-    TextLines& text = file.text;
+    return problemFromContent(file.bytes);
+}
 
+ProblemRead problemFromContent(const QByteArray& content)
+{
+    ProblemRead result;
+    TextLines text = decodeTextLines(content, kMaxProblemLines);
+
+    // Empty lines after the last page read are no pages, also when the file goes on past what is
+    // read: a save would otherwise write them and the next open drop them. A damaged line that
+    // decodes to nothing still has bytes, and they are kept.
     qsizetype end = text.lines.size();
-    if (text.linesInFile == end)
-        while (end > 0 && text.lines[end - 1].text.isEmpty())
-            --end;
+    while (end > 0 && text.lines[end - 1].text.isEmpty() &&
+           text.lines[end - 1].cp932Bytes.isEmpty())
+        --end;
     text.lines.resize(end);
 
     QList<qsizetype> withoutComma;

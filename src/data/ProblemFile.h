@@ -32,6 +32,9 @@ bool isProblemFilePath(const QString& path);
 // file are not pages.
 ProblemRead readProblemFile(const QString& path);
 
+// The pages of a problem file's content, read as readProblemFile() reads a file.
+ProblemRead problemFromContent(const QByteArray& content);
+
 // The name offered for a new problem: month_day_hourminute.mojx in dir, numbers without
 // leading zeros (9 December 14:05 gives 12_9_145.mojx).
 QString defaultProblemFileName(const QDir& dir, const QDateTime& now);

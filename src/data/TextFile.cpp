@@ -52,16 +52,17 @@ bool decodeUtf8Lines(const QList<QByteArrayView>& raw, QList<TextLine>* out)
 TextLines decodeTextLines(const QByteArray& content, qsizetype maxLines)
 {
     TextLines result;
-    const bool bom = content.startsWith(kUtf8Bom);
-    const QByteArrayView body =
-        bom ? QByteArrayView(content).sliced(kUtf8Bom.size()) : QByteArrayView(content);
-    const QList<QByteArrayView> raw = splitLines(body, maxLines, &result.linesInFile);
-
-    if (bom && decodeUtf8Lines(raw, &result.lines)) {
-        result.encoding = TextEncoding::Utf8;
-        return result;
+    if (content.startsWith(kUtf8Bom)) {
+        const QList<QByteArrayView> raw = splitLines(
+            QByteArrayView(content).sliced(kUtf8Bom.size()), maxLines, &result.linesInFile);
+        if (decodeUtf8Lines(raw, &result.lines)) {
+            result.encoding = TextEncoding::Utf8;
+            return result;
+        }
     }
-
+    // A byte-order mark that does not begin UTF-8 text is part of the first line's bytes, so a
+    // save writes the file as it was read.
+    const QList<QByteArrayView> raw = splitLines(content, maxLines, &result.linesInFile);
     QList<TextLine> cp932;
     cp932.reserve(raw.size());
     for (qsizetype i = 0; i < raw.size(); ++i) {
@@ -99,9 +100,9 @@ QString unreadableFileReason(const QString& path)
     return {};
 }
 
-TextFileRead readTextFile(const QString& path, qsizetype maxLines, qint64 maxBytes)
+FileContent readFileContent(const QString& path, qint64 maxBytes)
 {
-    TextFileRead result;
+    FileContent result;
     const QFileInfo info(path);
     const QString name = displayName(path);
     result.error = unreadableFileReason(path);
@@ -119,18 +120,28 @@ TextFileRead readTextFile(const QString& path, qsizetype maxLines, qint64 maxByt
             QStringLiteral("ファイル「%1」を読み込めません（%2）。").arg(name, file.errorString());
         return result;
     }
-    const QByteArray content = file.read(maxBytes + 1);
-    if (content.size() > maxBytes) {
+    result.bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        result.error =
+            QStringLiteral("ファイル「%1」を読み込めません（%2）。").arg(name, file.errorString());
+    else if (result.bytes.size() > maxBytes)
         result.error = QStringLiteral("ファイル「%1」は大きすぎるため読み込めません。").arg(name);
-        return result;
-    }
-    if (content.contains('\0')) {
+    else if (result.bytes.contains('\0'))
         result.error =
             QStringLiteral("ファイル「%1」はテキストファイルではないため読み込めません。")
                 .arg(name);
-        return result;
-    }
-    result.text = decodeTextLines(content, maxLines);
+    if (!result.ok())
+        result.bytes.clear();
+    return result;
+}
+
+TextFileRead readTextFile(const QString& path, qsizetype maxLines, qint64 maxBytes)
+{
+    TextFileRead result;
+    const FileContent content = readFileContent(path, maxBytes);
+    result.error = content.error;
+    if (content.ok())
+        result.text = decodeTextLines(content.bytes, maxLines);
     return result;
 }
 

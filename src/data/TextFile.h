@@ -33,14 +33,23 @@ struct TextLines {
 // most maxLines of them.
 TextLines decodeTextLines(const QByteArray& content, qsizetype maxLines);
 
+struct FileContent {
+    QByteArray bytes;
+    QString error; // a message for the user when the file could not be read at all
+    bool ok() const { return error.isEmpty(); }
+};
+
+// The bytes of a file of the tool. A missing file, a folder, a device or pipe, an unreadable,
+// oversized or binary file gives an error message and no bytes.
+FileContent readFileContent(const QString& path, qint64 maxBytes);
+
 struct TextFileRead {
     TextLines text;
     QString error; // a message for the user when the file could not be read at all
     bool ok() const { return error.isEmpty(); }
 };
 
-// Reads a text file for the tool. A missing file, a folder, a device or pipe, an unreadable,
-// oversized or binary file gives an error message and no lines.
+// Reads a text file for the tool: its content decoded, as readFileContent() reads it.
 TextFileRead readTextFile(const QString& path, qsizetype maxLines, qint64 maxBytes);
 
 // Why path cannot be read as a file of the tool (missing, a folder, a device, a pipe), or an
