@@ -123,6 +123,24 @@ TEST_F(EditorTest, NewProblemIsOfferedUnderTheTimeAndAFailedSaveSaysWhy)
     EXPECT_TRUE(editor.hasUnsavedChanges());
 }
 
+TEST_F(EditorTest, ASaveOntoAFullDiskIsAFailedSave)
+{
+    SmallDisk disk(16 * 1024);
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.skipReason();
+    editor.triggerToolButton(2);
+    editor.setPageListText(QStringLiteral("一"));
+    editor.registerHeading();
+    type(1, RowField::Lead, QString(20000, QChar(0x3042))); // 40 KB in code page 932
+
+    dialogs.files.push_back(disk.path(QStringLiteral("full.mojx")));
+    editor.triggerToolButton(4);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("full.mojx")));
+    EXPECT_TRUE(editor.hasUnsavedChanges()) << "the window never says saved";
+    EXPECT_FALSE(QFileInfo::exists(disk.path(QStringLiteral("full.mojx"))));
+}
+
 TEST_F(EditorTest, FontCommandSetsThePanelsAndWritesFourLines)
 {
     dialogs.font = FontChoice{QStringLiteral("@ＭＳ ゴシック"), 12, false, false};
