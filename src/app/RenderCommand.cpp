@@ -99,18 +99,6 @@ std::variant<RenderRequest, QString> parse(const QStringList& args)
     return r;
 }
 
-// A page as the window prints it after choosing it: each row's switch on when it has a second
-// part.
-SheetInput inputFor(const Page& page, const PrintOptions& options)
-{
-    SheetInput input;
-    input.page = page;
-    input.options = options;
-    for (int i = 0; i < kRowsPerPage; ++i)
-        input.switches[i] = page.rows[i].hasSecondPart();
-    return input;
-}
-
 // Reports a failed write in one line; true when the file was written.
 bool writeOutput(const QString& path, const QByteArray& bytes, QTextStream& err)
 {
@@ -184,8 +172,7 @@ int renderCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     job.pageCount = int(count);
     job.workingPage = r.page;
     job.statusFont = r.font.value_or(pages[r.all ? 0 : r.page].font);
-    job.options = r.options;
-    job.loadPage = [&](int p) { return inputFor(pages[p], r.options); };
+    job.loadPage = [&](int p) { return sheetInputFor(pages[p], r.options); };
 
     bool ok = true;
     if (!r.pdf.isEmpty())

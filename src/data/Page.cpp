@@ -19,7 +19,7 @@ bool Row::hasSecondPart() const
 
 QString fontForWriting(const QString& font)
 {
-    if (font.isEmpty() || font == kFontPanelPlaceholder)
+    if (font.isEmpty())
         return kDefaultFontName;
     return font;
 }

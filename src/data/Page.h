@@ -29,11 +29,7 @@ struct Row {
 
 // The font a page prints with when nothing else was chosen.
 inline const QString kDefaultFontName = QStringLiteral("ＭＳ Ｐ明朝");
-// What the font panel of the status bar reads before any font is known.
-inline const QString kFontPanelPlaceholder = QStringLiteral("フォント");
-
-// The font field is never written empty: an empty name, or the panel's placeholder, becomes the
-// default font.
+// The font field is never written empty: an empty name becomes the default font.
 QString fontForWriting(const QString& font);
 
 struct Page {

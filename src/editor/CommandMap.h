@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <span>
 
 namespace kakitori {
@@ -81,18 +82,86 @@ enum class MenuEntry {
 
 constexpr int kMenuEntryCount = static_cast<int>(MenuEntry::Count);
 
+// Every command of the menus and the toolbar. A command reached from both runs the same code;
+// where the two differ, the origin says which one it came from.
+enum class Command {
+    Open,
+    NewFile,
+    AddPage,
+    Save,
+    PrintWriting,
+    PrintPractice,
+    PrintReading,
+    PrintThree,
+    PrintSentence,
+    Exit,
+    KanjiPanel,
+    HideKanjiPanel,
+    ManuscriptPaper,
+    RuledPaper,
+    SmallPrint,
+    TwoSheetReading,
+    WritingFrameOn,
+    WritingFrameOff,
+    TracingOff,
+    TracingOn,
+    SpacingNormal,
+    SpacingNarrow,
+    BatchAll,
+    BatchCancel,
+    KanaPosition,
+    JoinFiles,
+    EditFileText,
+    FontPersistent,
+    FontTemporary,
+    KeysHard,
+    KeysSoft,
+    KeysDownOnly,
+    PrinterNormal,
+    PrinterDirect,
+    PassReading,
+    NoPassReading,
+    Limit15,
+    Limit10,
+    Limit17,
+    Tutorial,
+    SampleDisplay,
+    DataHelp,
+    ButtonHelp,
+    WebSite,
+    About,
+    ArrangeGo,
+    ArrangeCancel,
+    Font,
+    DeleteRows,
+    Help,
+    ListTable,
+    PracticeBook,
+    Publisher,
+    PourIn,
+    Count
+};
+
+constexpr int kCommandCount = static_cast<int>(Command::Count);
+
+enum class Origin { Toolbar, Menu };
+
 struct MenuEntryInfo {
     MenuEntry entry;
     MenuEntry parent; // MenuEntry::Count for a top-level menu
     const char16_t* text;
+    Command command; // Command::Count for a menu that only opens
 };
 
 // In menu order: each entry follows its parent.
 std::span<const MenuEntryInfo> menuEntries();
 const MenuEntryInfo& menuEntryInfo(MenuEntry entry);
 
-// The toolbar: 27 buttons addressed by index 1..27; some indexes are separators.
-constexpr int kToolButtonCount = 27;
+// The command a menu entry runs; nothing for a menu that only opens.
+std::optional<Command> commandOfMenuEntry(MenuEntry entry);
+// The entry of the menus that runs a command (the first, where two do); nothing for a command
+// of the toolbar only.
+std::optional<MenuEntry> menuEntryOf(Command command);
 
 enum class ToolPicture {
     None,
@@ -120,14 +189,19 @@ enum class ToolPicture {
     PourIn
 };
 
+// The toolbar: 27 places numbered 1..27 from the left; some are separators.
+constexpr int kToolbarPlaces = 27;
+
 struct ToolButtonInfo {
-    int index;
+    int index;               // the place on the toolbar
+    Command command;         // Command::Count for a separator
     const char16_t* tooltip; // nullptr for a separator
-    ToolPicture picture;
+    ToolPicture picture;     // the picture at start
 };
 
+// The toolbar from left to right, separators included.
 std::span<const ToolButtonInfo> toolButtons();
-const ToolButtonInfo& toolButtonInfo(int index);
-bool isToolSeparator(int index);
+// The toolbar button of a command; nothing for a command of the menus only.
+const ToolButtonInfo* toolButtonOf(Command command);
 
 } // namespace kakitori

@@ -25,6 +25,14 @@ bool switchOf(const RowSwitches& switches, int row)
     return switches[row - 1];
 }
 
+// A move onto a row whose second part is hidden lands on that row's last shown cell.
+CellPosition visibleAt(CellPosition p, const RowSwitches& switches)
+{
+    if (isSecondPart(p.kind) && !switchOf(switches, p.row))
+        p.kind = RowField::Middle;
+    return p;
+}
+
 } // namespace
 
 RowField lastCellOfRow(bool switchOn)
@@ -46,8 +54,10 @@ EnterResult enterTarget(CellPosition from, const RowSwitches& switches, bool pas
                         bool downOnlyPad)
 {
     if (downOnlyPad)
-        return {EnterMove::Move, {from.row == kRowsPerPage ? 1 : from.row + 1, from.kind}};
-    if (from.kind == lastCellOfRow(switchOf(switches, from.row))) {
+        return {EnterMove::Move,
+                visibleAt({from.row == kRowsPerPage ? 1 : from.row + 1, from.kind}, switches)};
+    // A cursor on a hidden cell (its switch turned off under it) counts as at the row's end.
+    if (indexOf(from.kind) >= indexOf(lastCellOfRow(switchOf(switches, from.row)))) {
         if (from.row == kRowsPerPage)
             return {EnterMove::NewPage, from};
         return {EnterMove::Move, {from.row + 1, RowField::Lead}};
@@ -99,9 +109,10 @@ std::optional<CellPosition> padTarget(Arrow arrow, CellPosition from, const RowS
     return plainMove(arrow, from, lastCellOfRow(switchOf(switches, r)));
 }
 
-std::optional<CellPosition> keyTarget(Arrow arrow, CellPosition from)
+std::optional<CellPosition> keyTarget(Arrow arrow, CellPosition from, const RowSwitches& switches)
 {
-    return plainMove(arrow, from, RowField::Middle);
+    const auto target = plainMove(arrow, from, RowField::Middle);
+    return target ? std::optional(visibleAt(*target, switches)) : std::nullopt;
 }
 
 } // namespace kakitori

@@ -36,15 +36,16 @@ struct EnterResult {
 };
 
 // Enter in the edit box. With passReading, a word's reading is skipped. The down-only pad moves
-// straight down, wrapping from row 10 to row 1.
+// straight down, wrapping from row 10 to row 1. No move leaves a row's seven cells or lands on a
+// cell its row hides.
 EnterResult enterTarget(CellPosition from, const RowSwitches& switches, bool passReading,
                         bool downOnlyPad);
 
 // A click on the arrow pad; nothing when the move is not allowed.
 std::optional<CellPosition> padTarget(Arrow arrow, CellPosition from, const RowSwitches& switches);
 
-// An arrow key with the hard key type. The keys ignore the switches and never go right beyond
-// the middle text.
-std::optional<CellPosition> keyTarget(Arrow arrow, CellPosition from);
+// An arrow key with the hard key type. The keys never go right beyond the middle text; up or
+// down onto a row whose second part is hidden they land on its middle text.
+std::optional<CellPosition> keyTarget(Arrow arrow, CellPosition from, const RowSwitches& switches);
 
 } // namespace kakitori

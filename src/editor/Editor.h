@@ -4,9 +4,11 @@
 #include "data/Problem.h"
 #include "editor/EditorDialogs.h"
 #include "editor/EditorState.h"
+#include "editor/KanjiPanelModel.h"
+#include "editor/PageListModel.h"
+#include "editor/PrintOptionsModel.h"
 #include "editor/PrintService.h"
-#include "editor/ReadingCapture.h"
-#include "kanji/KanjiBrowser.h"
+#include "editor/RowGridModel.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -28,10 +30,10 @@ enum class FocusTarget { EditBox, PageList };
 // What バージョン情報 shows: the version and the credit of the kanji readings.
 QString aboutText();
 
-// The main window as a model: the open problem, the working page in the row grid, the cursor,
-// the page list, the status bar, every tick mark and enabled state, and the commands of the
-// toolbar and the menus. Widgets show state() and forward user events to the methods here; every
-// method runs its whole flow before it returns and then announces changed().
+// The main window as a model: the open problem and the shell around the small models that
+// decide each part of the window (page list, row grid, print options, kanji panel). Widgets show
+// state() and forward user events to the methods here; every method runs its whole flow before it
+// returns and then announces changed() once.
 class Editor : public QObject {
     Q_OBJECT
 
@@ -44,24 +46,22 @@ public:
 
     const EditorState& state() const { return m_state; }
     const Problem& problem() const { return m_problem; }
+    const PrintOptionsModel& printOptions() const { return m_print; }
+    const KanjiBrowser& kanjiBrowser() const { return m_kanji.browser(); }
     // The page the print commands print: the working page as shown, with the page list's text.
     const Page& printPage() const { return m_printPage; }
-    int printFontSize() const { return m_printFontSize; }
-    int characterLimit() const;
+    // The font the working page prints with (the status bar shows it).
+    const QString& printFont() const { return m_printFont; }
+    int characterLimit() const { return m_print.characterLimit(); }
     bool hasUnsavedChanges() const { return m_unsaved; }
-    bool wordChanged() const { return m_wordChanged; }
-    bool downOnlyPad() const;
-    PrintOptions printOptions() const;
-    float kanaOffset1() const { return m_kanaOffset1; }
-    float kanaOffset2() const { return m_kanaOffset2; }
-    PrintColour tracingColour() const { return m_tracingColour; }
+    bool wordChanged() const { return m_grid.wordChanged(); }
+    bool downOnlyPad() const { return m_grid.downOnlyPad(); }
 
     // Start-up: reads the settings file and lays the window out.
     void startUp();
 
-    // Commands by toolbar index (1..27) and by menu entry.
-    void triggerToolButton(int index);
-    void triggerMenu(MenuEntry entry);
+    // A command of the menus or the toolbar; nothing when its entry or button is disabled.
+    void run(Command command, Origin origin);
 
     // Opens path as the open command does once its dialog has chosen it.
     bool openFile(const QString& path);
@@ -92,7 +92,6 @@ public:
     void kanaWindowDiscarded();
 
     // The kanji panel and the arrangement board.
-    const KanjiBrowser& kanjiBrowser() const { return m_browser; }
     void showKanjiGrade(int grade);
     void switchKanjiHalf();
     void setSearchReading(bool onReading);
@@ -119,91 +118,87 @@ signals:
     void kanaWindowRequested();
 
 private:
-    // Shell.
+    // Every public method holds one: changed() goes out once, when the outermost one ends,
+    // after the state derived from the models is brought up to date.
+    class ChangeScope {
+    public:
+        explicit ChangeScope(Editor& editor);
+        ~ChangeScope();
+
+    private:
+        Editor& m_editor;
+    };
+
+    bool isEnabled(Command command, Origin origin) const;
+    void refreshDerivedState();
+    void setButton(Command command, bool visible, bool enabled);
+    // The focus moves once the window shows the state that the command left.
+    void requestFocus(FocusTarget target) { m_pendingFocus = target; }
+    void showLimitInIndicator();
+
+    // Files and the shell (EditorFiles.cpp).
     void enterEditingState();
     void setSavingEnabled();
-    void openCommand(bool fromToolbar);
-    void saveCommand(bool fromToolbar);
+    void openCommand(Origin origin);
+    void saveCommand(Origin origin);
     bool saveProblem();
     void fontCommand();
     void fontSetting(bool persistent);
     void applyFont(const QString& name, int printSize, bool writeFile);
+    void setPrintFont(const QString& font);
     void exitCommand();
     bool confirmDiscardChanges(const QString& action);
     void writeSettings(bool withPassword);
-    void setFontPanel(const QString& font);
-    void setFontSizePanel(int size);
+    void newFileCommand(Origin origin);
 
-    // Pages.
-    void newFileCommand(bool fromToolbar);
-    void addPageCommand(bool fromToolbar);
+    // Pages (EditorPages.cpp).
+    void addPageCommand(Origin origin);
     void startBlankPage(int pageNumber);
     void registerPending(bool fromButton);
-    void setRowNumbers(int pageIndex);
-    void setPagePanel(int pageIndex);
 
-    // Cells.
-    RowSwitches rowSwitches() const;
-    void resetGrid();
-    void moveCursor(CellPosition to);
+    // Cells (EditorCells.cpp).
     void setCell(int row, RowField kind, const QString& text);
-    void relayoutRow(int row);
     void checkLimit();
-    void setSwitch(int row, bool on);
+    void switchOn(int row, bool on);
     void writeBackWorkingPage();
-    void updateIndicator();
-    void setLimit(int limit, MenuEntry entry);
-    void setSpacing(bool narrow);
-    void setKeyType(KeyType type);
-    void tick(std::initializer_list<MenuEntry> group, MenuEntry chosen);
+    void moveCursor(CellPosition to);
 
-    // Kanji panel and views.
+    // Kanji panel and views (EditorKanji.cpp).
     void toggleView();
     void setNarrowView();
     void leaveWideView();
+    void updateReferenceButtons();
     void enterArrangement();
     void leaveArrangement();
-    void updateReferenceButtons();
-    void placeKanji(int cell);
-    bool isEntryEnabled(MenuEntry entry) const;
+    bool placeKanji(const KanjiBrowser::Cell& cell);
+    bool takeOutKanji(const QString& kanji);
 
-    // Printing.
-    void printCommand(SheetKind kind, bool fromToolbar);
-    SheetInput printInput(int pageIndex, bool batch, bool fromToolbar) const;
+    // Printing (EditorPrinting.cpp).
+    void printCommand(SheetKind kind, Origin origin);
+    SheetInput printInput(int pageIndex, bool batch, Origin origin) const;
     void setTracing(bool on);
-    void toggleTwoSheetReading();
-
-    void notify() { emit changed(); }
 
     EditorDialogs& m_dialogs;
     PrintService* m_printService = nullptr;
-    CellMeasure m_measure;
     EditorEnvironment m_env;
     EditorState m_state;
+    PageListModel m_pages{m_state};
+    RowGridModel m_grid;
+    PrintOptionsModel m_print{m_state};
+    KanjiPanelModel m_kanji{m_state};
     Problem m_problem;
     Page m_printPage;
-    ReadingCapture m_reading;
-    KanjiBrowser m_browser;
+    int m_changeDepth = 0;
+    std::optional<FocusTarget> m_pendingFocus;
 
-    int m_workingPage = -1;      // page shown in the grid, or the index a blank page will get
-    bool m_pageShown = false;    // a page of the problem is in the grid and editable
-    bool m_blankPending = false; // a blank page waits for its heading
-    bool m_unsaved = false;      // the problem holds changes no file has received
+    bool m_unsaved = false; // the problem holds changes no file has received
     bool m_closeConfirmed = false;
-    bool m_wordChanged = true;
-    bool m_arrowKeysActive = false;
-    bool m_narrowSpacing = false;
-    int m_limitChoice = 15;
-    int m_printFontSize = 25;
-    QString m_storedFontName;
+    bool m_fontPersistent = true; // "常時設定" rather than "一時設定"
+    bool m_passReading = true;    // "パスする"
+    bool m_sampleShown = false;   // "サンプル表示": a save writes the sample page alone
+    QString m_printFont;          // the font the working page prints with
+    QString m_storedFontName;     // the font of the settings file
     QString m_dialogFileName;
-    float m_kanaOffset1 = 0;
-    float m_kanaOffset2 = 0;
-    QString m_publisher;
-    bool m_printerAsking = true;
-    bool m_fontBold = false; // chosen with the toolbar's font command, for the printer
-    bool m_fontItalic = false;
-    PrintColour m_tracingColour = 0;
     QString m_password;
 };
 

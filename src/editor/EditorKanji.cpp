@@ -1,9 +1,6 @@
-// The kanji panel: the wide and narrow views, grades and halves, the reading search, placing a
-// clicked kanji into the working page, and the arrangement board with its text files.
+// The kanji panel's flows: the wide and narrow views, grades, halves and the reading search,
+// placing a clicked kanji into the working page and taking it out, and the arrangement board.
 #include "editor/Editor.h"
-
-#include "data/Characters.h"
-#include "data/TextExport.h"
 
 namespace kakitori {
 
@@ -18,275 +15,221 @@ constexpr MenuEntry kBoardDisabledMenus[] = {MenuEntry::FileMenu,        MenuEnt
                                              MenuEntry::OptionMenu,      MenuEntry::FuriganaMenu,
                                              MenuEntry::LimitMenu,       MenuEntry::HelpMenu};
 
-} // namespace
+constexpr Command kReferenceSheets[] = {Command::ListTable, Command::PracticeBook};
+constexpr Command kWideViewButtons[] = {Command::Publisher, Command::PourIn};
 
-bool Editor::isEntryEnabled(MenuEntry entry) const
-{
-    for (MenuEntry e = entry; e != MenuEntry::Count; e = menuEntryInfo(e).parent)
-        if (!m_state.entry(e).enabled)
-            return false;
-    return true;
-}
+} // namespace
 
 void Editor::updateReferenceButtons()
 {
-    // The reference sheets print the browser's kanji: they are offered once it holds some.
-    const bool filled = !m_browser.cells()[1].text.isEmpty();
-    for (int b : {23, 24}) {
-        m_state.toolButtons[b].visible = filled;
-        m_state.toolButtons[b].enabled = filled;
-    }
+    for (Command c : kReferenceSheets)
+        setButton(c, m_kanji.holdsKanji(), m_kanji.holdsKanji());
 }
 
 void Editor::toggleView()
 {
-    if (m_state.toolButtons[12].picture == ToolPicture::KanjiWide) {
+    ToolButtonState& panel = m_state.button(Command::KanjiPanel);
+    if (panel.picture == ToolPicture::KanjiWide) {
         leaveWideView();
-        notify();
         return;
     }
-    ToolButtonState& twelve = m_state.toolButtons[12];
-    twelve.picture = ToolPicture::KanjiWide;
-    twelve.hasTooltip = false;
+    panel.picture = ToolPicture::KanjiWide;
+    panel.hasTooltip = false;
     m_state.padVisible.fill(false);
-    m_state.pageListColour = PageListColour::Yellow;
-    for (int b : {25, 27}) {
-        m_state.toolButtons[b].visible = true;
-        m_state.toolButtons[b].enabled = true;
-    }
+    for (Command c : kWideViewButtons)
+        setButton(c, true, true);
     m_state.windowWidth = kWideWidth;
-    m_state.wideView = true;
-    m_state.visibleKanjiCells = KanjiBrowser::kHalf;
-    for (KanjiBrowser::Cell& cell : m_browser.cells())
-        cell.background = 0xFFFFFF;
+    m_kanji.enterWideView();
     if (m_state.rows[0].rowNumber.isEmpty())
         startBlankPage(m_state.pageListEntries.isEmpty() ? 1 : m_problem.pageCount() + 1);
     m_state.watermarkVisible = false;
     m_state.pageListColour =
         m_state.pageListText.isEmpty() ? PageListColour::Yellow : PageListColour::White;
     updateReferenceButtons();
-    notify();
 }
 
 void Editor::setNarrowView()
 {
+    // The narrow window as it was before the wide one: no panel buttons, the arrow pad back.
     m_state.windowWidth = kNarrowWidth;
-    m_state.wideView = false;
-    for (int b : {25, 27}) {
-        m_state.toolButtons[b].visible = false;
-        m_state.toolButtons[b].enabled = false;
-    }
-    m_state.toolButtons[23].enabled = false;
-    m_state.toolButtons[24].enabled = false;
-    m_state.visibleKanjiCells = 0;
-    for (int i = 0; i < 120; ++i)
-        m_browser.cells()[i].text.clear();
+    for (Command c : kWideViewButtons)
+        setButton(c, false, false);
+    for (Command c : kReferenceSheets)
+        setButton(c, false, false);
+    m_kanji.leaveWideView(120);
+    m_grid.showPadOfKeyType();
 }
 
 void Editor::leaveWideView()
 {
-    for (int b : {23, 24, 25, 27})
-        m_state.toolButtons[b].visible = false;
-    m_state.toolButtons[12].picture = ToolPicture::KanjiSingle;
-    m_state.toolButtons[12].hasTooltip = false;
+    m_state.button(Command::KanjiPanel).picture = ToolPicture::KanjiSingle;
+    m_state.button(Command::KanjiPanel).hasTooltip = false;
     setNarrowView();
-    m_state.padVisible.fill(true);
-    for (int i = 0; i < 200; ++i) {
-        m_browser.cells()[i].text.clear();
-        m_browser.cells()[i].tooltip.clear();
-    }
+    m_kanji.leaveWideView(200);
 }
 
 void Editor::showKanjiGrade(int grade)
 {
+    const ChangeScope scope(*this);
     if (grade < 1 || grade > 6)
         return;
-    m_browser.showGrade(grade, m_state.statusPanels[4],
-                        m_state.searchOnReading ? ReadingKind::On : ReadingKind::Kun);
-    if (m_state.arrangementMode) {
-        for (int b = 1; b <= kToolButtonCount; ++b)
-            m_state.toolButtons[b].enabled = false;
-        m_state.toolButtons[21].enabled = true;
-    }
+    m_kanji.showGrade(grade, m_state.status.publisher);
+    if (m_state.arrangementMode)
+        for (const ToolButtonInfo& info : toolButtons())
+            if (info.command != Command::Count)
+                m_state.button(info.command).enabled = info.command == Command::Exit;
     emit publisherWindowCloseRequested();
     updateReferenceButtons();
-    notify();
 }
 
 void Editor::switchKanjiHalf()
 {
-    m_browser.switchHalf();
+    const ChangeScope scope(*this);
+    m_kanji.switchHalf();
     updateReferenceButtons();
-    notify();
 }
 
 void Editor::setSearchReading(bool onReading)
 {
-    m_state.searchOnReading = onReading;
-    notify();
+    const ChangeScope scope(*this);
+    m_kanji.setSearchReading(onReading);
 }
 
 void Editor::searchKanji(const QString& text)
 {
-    const auto error =
-        m_browser.showSearch(m_state.searchOnReading ? ReadingKind::On : ReadingKind::Kun, text);
-    m_state.searchHint = error.value_or(kSearchHint);
+    const ChangeScope scope(*this);
+    m_kanji.search(text);
     updateReferenceButtons();
-    notify();
 }
 
 void Editor::choosePublisher(const QString& choice)
 {
-    m_state.statusPanels[4] = choice;
-    notify();
+    const ChangeScope scope(*this);
+    m_state.status.publisher = choice;
 }
 
-void Editor::placeKanji(int n)
+bool Editor::placeKanji(const KanjiBrowser::Cell& cell)
 {
-    KanjiBrowser::Cell& cell = m_browser.cells()[n];
     for (int row = 1; row <= kRowsPerPage; ++row) {
-        if (!m_state.cells.rows[row - 1][RowField::FirstWord].isEmpty())
+        if (!m_grid.cells().rows[row - 1][RowField::FirstWord].isEmpty())
             continue;
-        cell.marked = true;
         setCell(row, RowField::FirstWord, cell.text);
         setCell(row, RowField::FirstReading, cell.tooltip);
-        m_unsaved = m_unsaved || m_pageShown;
-        return;
+        m_unsaved = m_unsaved || m_pages.pageShown();
+        return true;
     }
+    return false;
+}
+
+bool Editor::takeOutKanji(const QString& kanji)
+{
+    for (int row = 1; row <= kRowsPerPage; ++row) {
+        if (m_grid.cells().rows[row - 1][RowField::FirstWord] != kanji)
+            continue;
+        setCell(row, RowField::FirstWord, QString());
+        setCell(row, RowField::FirstReading, QString());
+        m_unsaved = m_unsaved || m_pages.pageShown();
+        return true;
+    }
+    return false;
 }
 
 void Editor::clickKanjiCell(int n)
 {
-    if (n < 0 || n >= KanjiBrowser::kCells || n >= m_state.visibleKanjiCells)
+    const ChangeScope scope(*this);
+    if (!m_kanji.isClickable(n))
         return;
-    KanjiBrowser::Cell& cell = m_browser.cells()[n];
-    const bool white = cell.background == 0xFFFFFF;
     if (m_state.arrangementMode) {
-        if (white) {
-            cell.marked = false;
-        } else {
-            cell.marked = true;
-            setArrangementText(m_state.arrangementText + cell.text +
-                               (m_state.spreadsheetSeparators ? QStringLiteral(",") : QString()));
-        }
-        notify();
+        m_kanji.boardClick(n);
         return;
     }
-    m_state.editingIndicator = m_state.pageListColour == PageListColour::Yellow
-                                   ? QStringLiteral("見出しを登録してください")
-                                   : QStringLiteral("編集中");
+    const bool unregistered = m_state.pageListColour == PageListColour::Yellow;
+    m_pages.setEditingIndicator(unregistered ? QStringLiteral("見出しを登録してください")
+                                             : QStringLiteral("編集中"));
+    m_state.editingIndicatorVisible = true;
+    KanjiBrowser::Cell& cell = m_kanji.cell(n);
+    // A second click takes the kanji out again; each cell keeps its own colour.
     if (cell.marked) {
         cell.marked = false;
-        if (white) {
-            notify();
+        if (m_kanji.isWhite(n) || takeOutKanji(cell.text))
             return;
-        }
-        cell.background = gradeColour(m_browser.shownGrade());
-        for (int row = 1; row <= kRowsPerPage; ++row) {
-            if (m_state.cells.rows[row - 1][RowField::FirstWord] != cell.text)
-                continue;
-            setCell(row, RowField::FirstWord, QString());
-            setCell(row, RowField::FirstReading, QString());
-            m_unsaved = m_unsaved || m_pageShown;
-            notify();
-            return;
-        }
     }
-    placeKanji(n);
-    notify();
+    if (placeKanji(cell))
+        cell.marked = true;
 }
 
 void Editor::enterArrangement()
 {
-    m_state.entry(MenuEntry::ArrangeGo).checked = true;
-    m_state.arrangementMode = true;
-    for (int b = 1; b <= kToolButtonCount; ++b)
-        m_state.toolButtons[b].enabled = false;
-    m_state.toolButtons[21].enabled = true;
-    m_state.toolButtons[25].visible = true;
-    m_state.toolButtons[25].enabled = true;
+    m_kanji.enterBoard();
+    for (const ToolButtonInfo& info : toolButtons())
+        if (info.command != Command::Count)
+            m_state.button(info.command).enabled = info.command == Command::Exit;
+    setButton(Command::Publisher, true, true);
     for (MenuEntry menu : kBoardDisabledMenus)
         m_state.entry(menu).enabled = false;
     m_state.windowWidth = kWideWidth;
     m_state.canvasHeight = kBoardCanvasHeight;
-    m_state.visibleKanjiCells = KanjiBrowser::kCells;
     m_state.watermarkVisible = false;
     m_state.caption = QStringLiteral("くみたて坊");
-    m_state.lengthShown = characterCount(m_state.arrangementText);
-    notify();
 }
 
 void Editor::leaveArrangement()
 {
     if (m_state.visibleKanjiCells > 0) {
-        m_state.arrangementMode = false;
+        m_kanji.leaveBoard();
         m_state.windowWidth = kNarrowWidth;
         m_state.canvasHeight = kEditorCanvasHeight;
-        for (int b : {1, 2, 3, 12, 13, 14, 15, 19, 21})
-            m_state.toolButtons[b].enabled = true;
+        for (Command c : {Command::Open, Command::NewFile, Command::AddPage, Command::KanjiPanel,
+                          Command::ManuscriptPaper, Command::Font, Command::Help, Command::Exit})
+            m_state.button(c).enabled = true;
         for (MenuEntry menu : kBoardDisabledMenus)
             m_state.entry(menu).enabled = true;
-        m_state.visibleKanjiCells = 0;
         m_state.registrationVisible = false;
-        for (int b : {23, 24, 25, 27})
-            m_state.toolButtons[b].visible = false;
-        for (int i = 0; i < 210; ++i) {
-            m_browser.cells()[i].text.clear();
-            m_browser.cells()[i].tooltip.clear();
-        }
-        m_state.wideView = false;
-        m_state.padVisible.fill(true);
-        m_state.lengthShown = characterCount(m_state.editBoxText);
+        for (Command c :
+             {Command::ListTable, Command::PracticeBook, Command::Publisher, Command::PourIn})
+            m_state.button(c).visible = false;
+        m_grid.showPadOfKeyType();
         // The window is narrow again, so button 12 shows the narrow view's picture: its next
         // press widens the window.
-        m_state.toolButtons[12].picture = ToolPicture::KanjiSingle;
-        m_state.toolButtons[12].hasTooltip = false;
+        m_state.button(Command::KanjiPanel).picture = ToolPicture::KanjiSingle;
+        m_state.button(Command::KanjiPanel).hasTooltip = false;
     }
-    m_state.entry(MenuEntry::ArrangeGo).checked = false;
     m_state.caption = QStringLiteral("2020筆丸さん");
-    notify();
 }
 
 void Editor::setArrangementText(const QString& text)
 {
-    m_state.arrangementText = text;
-    m_state.lengthShown = characterCount(text);
-    notify();
+    const ChangeScope scope(*this);
+    m_kanji.setBoardText(text);
 }
 
 void Editor::setSpreadsheetSeparators(bool on)
 {
-    m_state.spreadsheetSeparators = on;
-    notify();
+    const ChangeScope scope(*this);
+    m_kanji.setSpreadsheetSeparators(on);
 }
 
 void Editor::saveArrangement()
 {
+    const ChangeScope scope(*this);
     const auto path = m_dialogs.chooseFileToSave(
         QString(), QStringLiteral("csvファイル(*.csv) (*.csv);;テキストファイル(*.txt) (*.txt)"));
     if (!path)
         return;
-    const QString error = appendTextExport(*path, m_state.arrangementText);
-    if (!error.isEmpty())
+    if (const QString error = m_kanji.exportBoard(*path); !error.isEmpty())
         m_dialogs.inform(QStringLiteral("エラー"), error, EditorDialogs::Icon::Warning);
 }
 
 void Editor::readArrangement()
 {
+    const ChangeScope scope(*this);
     const auto path = m_dialogs.chooseFileToOpen(
         m_state.spreadsheetSeparators ? QStringLiteral("エクセル用ファイル(*.csv) (*.csv)")
                                       : QStringLiteral("テキストファイル(*.txt) (*.txt)"));
     if (!path)
         return;
-    const TextImport read = readTextImport(*path);
-    if (!read.ok()) {
-        m_dialogs.inform(QStringLiteral("エラー"), read.error, EditorDialogs::Icon::Warning);
-        return;
-    }
-    QString text;
-    for (const QString& line : read.lines)
-        text += line + QStringLiteral("\r\n");
-    setArrangementText(text);
+    if (const QString error = m_kanji.importBoard(*path); !error.isEmpty())
+        m_dialogs.inform(QStringLiteral("エラー"), error, EditorDialogs::Icon::Warning);
 }
 
 } // namespace kakitori

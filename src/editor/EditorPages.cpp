@@ -1,90 +1,65 @@
-// The page list: choosing a page, starting a blank page and registering its heading, and the
-// new-file and add-page commands.
+// The page flows: choosing a page, starting a blank page and registering its heading, adding a
+// page.
 #include "data/PageLine.h"
 #include "editor/Editor.h"
 
 namespace kakitori {
 
-namespace {
-
-const QString kNoHeading = QStringLiteral("頁の見出し");
-const QString kDefaultHeading = QStringLiteral("れんしゅう");
-
-} // namespace
-
-void Editor::setRowNumbers(int pageIndex)
-{
-    for (int row = 1; row <= kRowsPerPage; ++row)
-        m_state.rows[row - 1].rowNumber = QStringLiteral(" %1").arg(10 * pageIndex + row);
-}
-
-void Editor::setPagePanel(int pageIndex)
-{
-    m_state.statusPanels[3] = QStringLiteral(" %1頁").arg(pageIndex + 1);
-}
-
 void Editor::choosePage(int index)
 {
+    const ChangeScope scope(*this);
     if (index < 0 || index >= m_problem.pageCount())
         return;
     // The edit box is emptied as display only: the page being left keeps its cells.
     m_state.editBoxText.clear();
-    m_workingPage = index;
-    m_blankPending = false;
-    m_state.registrationVisible = false;
-    setPagePanel(index);
+    m_state.status.page = QStringLiteral(" %1頁").arg(index + 1);
 
-    const QString& line = m_problem.line(index);
     Page page;
-    const LineFill fill = fillPageFromLine(page, line);
-    if (m_state.entry(MenuEntry::FontTemporary).checked && fill.hasFont)
-        setFontPanel(page.font);
-    setRowNumbers(index);
+    const LineFill fill = fillPageFromLine(page, m_problem.line(index));
+    if (!m_fontPersistent && fill.hasFont)
+        setPrintFont(page.font);
+    m_grid.setRowNumbers(index);
     page.heading = m_state.pageListEntries.value(index);
-    m_state.cells = page;
-    for (int row = 1; row <= kRowsPerPage; ++row)
-        relayoutRow(row);
-
-    m_pageShown = true;
+    m_grid.fill(page);
+    m_pages.showPage(index, page.heading);
     if (fill.complete) {
         for (int row = 1; row <= kRowsPerPage; ++row)
             if (page.rows[row - 1].hasSecondPart())
-                setSwitch(row, true);
-        setFontPanel(page.font);
+                switchOn(row, true);
+        setPrintFont(page.font);
         m_state.hintArrowBlinking = false;
         checkLimit();
     }
-    m_state.headingLabel = page.heading;
-    m_state.pageListText = page.heading;
     m_state.editBoxEnabled = true;
     m_state.cellsEnabled = true;
     // Looking at a page never rewrites its line: only a change of a cell does.
     m_state.hintArrowVisible = false;
     moveCursor(m_state.cursor);
-    m_wordChanged = false;
-    notify();
+    m_grid.setWordChanged(false);
 }
 
 void Editor::setPageListText(const QString& text)
 {
-    m_state.pageListText = text;
-    notify();
+    const ChangeScope scope(*this);
+    m_pages.setText(text);
 }
 
 void Editor::pageListEnter()
 {
-    if (m_blankPending) {
+    const ChangeScope scope(*this);
+    if (m_pages.blankPending()) {
         registerPending(false);
         return;
     }
     // No blank page waits for a heading: Enter only returns to the page being edited.
-    if (m_pageShown)
-        emit focusRequested(FocusTarget::EditBox);
+    if (m_pages.pageShown())
+        requestFocus(FocusTarget::EditBox);
 }
 
 void Editor::registerHeading()
 {
-    if (m_blankPending && m_state.registrationVisible && m_state.registrationEnabled)
+    const ChangeScope scope(*this);
+    if (m_pages.blankPending() && m_state.registrationVisible && m_state.registrationEnabled)
         registerPending(true);
 }
 
@@ -100,86 +75,32 @@ void Editor::registerPending(bool fromButton)
     }
     enterEditingState();
     setSavingEnabled();
-    if (m_state.pageListText.isEmpty())
-        m_state.pageListText = kDefaultHeading;
     const int index = m_problem.pageCount();
-    setPagePanel(index);
-    m_workingPage = index;
-    setRowNumbers(index);
-    m_problem.addPage(m_state.pageListText, m_state.statusPanels[1]);
-    m_state.pageListEntries = m_problem.headings();
-    m_state.editBoxEnabled = true;
-    if (fromButton) {
-        m_state.registrationEnabled = false;
-        m_state.registrationCaption = QStringLiteral("登録済み");
-    } else {
-        m_state.registrationVisible = false;
-    }
-    m_state.headingLabel = m_state.pageListText;
-    m_state.pageListColour = PageListColour::White;
+    m_state.status.page = QStringLiteral(" %1頁").arg(index + 1);
+    m_grid.setRowNumbers(index);
+    m_problem.addPage(m_pages.headingToRegister(), m_printFont);
+    m_pages.registered(index, m_problem.headings(), fromButton);
     m_state.hintArrowBlinking = false;
     m_state.hintArrowVisible = false;
-    m_blankPending = false;
-    m_pageShown = true;
     m_unsaved = true;
     m_state.cells.heading = m_state.headingLabel;
     writeBackWorkingPage();
-    emit focusRequested(FocusTarget::EditBox);
-    notify();
+    // The edit box is enabled before it takes the focus, so the next key lands in the first cell
+    // and not in the page list's text.
+    m_state.editBoxEnabled = true;
+    moveCursor({1, RowField::Lead});
+    requestFocus(FocusTarget::EditBox);
 }
 
 void Editor::startBlankPage(int pageNumber)
 {
-    m_state.pageListColour = PageListColour::Yellow;
     m_state.editBoxEnabled = false;
-    m_state.registrationVisible = true;
-    m_workingPage = pageNumber - 1;
-    setRowNumbers(m_workingPage);
-    m_state.cells = Page{};
-    for (int row = 1; row <= kRowsPerPage; ++row) {
-        m_state.rows[row - 1].rowNumberColour = colours::kRowNumberEmpty;
-        m_state.rows[row - 1].switchOn = false;
-        relayoutRow(row);
-    }
-    m_state.cellsEnabled = true;
-    m_state.headingLabel = kNoHeading;
-    m_pageShown = false;
-    m_blankPending = true;
-    moveCursor({1, RowField::Lead});
-    m_state.pageListText.clear();
-    m_state.editBoxText.clear();
-    m_state.lengthShown = 0;
-    m_state.registrationEnabled = true;
-    m_state.registrationCaption = QStringLiteral("見出し登録");
-    m_state.pageListEnabled = true;
-    emit focusRequested(FocusTarget::PageList);
+    m_pages.startBlankPage(pageNumber);
+    m_grid.clearForBlankPage(pageNumber - 1);
+    requestFocus(FocusTarget::PageList);
 }
 
-void Editor::newFileCommand(bool fromToolbar)
-{
-    const QString question = QStringLiteral("新規のデータを作成しますか？");
-    if (m_unsaved) {
-        if (!confirmDiscardChanges(question))
-            return;
-    } else if (fromToolbar && !m_state.pageListEntries.isEmpty() &&
-               !m_dialogs.ask(QStringLiteral("新規作成確認"), question,
-                              EditorDialogs::Icon::Warning)) {
-        return;
-    }
-    // A new problem is empty: the pages of the one open before are not carried into it.
-    m_problem = Problem();
-    m_state.pageListEntries.clear();
-    m_unsaved = false;
-    m_pageShown = false;
-    enterEditingState();
-    startBlankPage(1);
-    m_state.statusPanels[0] = QStringLiteral("ファイル");
-    setFontPanel(m_storedFontName.isEmpty() ? kDefaultFontName : m_storedFontName);
-    m_state.hintArrowBlinking = true;
-    notify();
-}
-
-void Editor::addPageCommand(bool fromToolbar)
+void Editor::addPageCommand(Origin origin)
 {
     enterEditingState();
     if (m_problem.isFull()) {
@@ -187,17 +108,15 @@ void Editor::addPageCommand(bool fromToolbar)
                          QStringLiteral("ひとつのファイルに入れられるのは%1頁までです。")
                              .arg(Problem::kMaxPages),
                          EditorDialogs::Icon::Information);
-        notify();
         return;
     }
     const bool empty = m_state.pageListEntries.isEmpty();
     startBlankPage(empty ? 1 : m_problem.pageCount() + 1);
-    if (fromToolbar && empty) {
-        m_state.statusPanels[0] = QStringLiteral("ファイル");
-        if (m_state.statusPanels[1].isEmpty())
-            setFontPanel(kDefaultFontName);
+    if (origin == Origin::Toolbar && empty) {
+        m_state.status.file = QStringLiteral("ファイル");
+        if (m_printFont.isEmpty())
+            setPrintFont(kDefaultFontName);
     }
-    notify();
 }
 
 } // namespace kakitori

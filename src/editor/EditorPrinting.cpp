@@ -1,147 +1,87 @@
-// The print commands and the print options: writing frames, tracing and its colour window, the
-// reading sheet set, batch printing, the printer dialog mode and the kana position window.
+// The print commands and the print option windows; the options themselves are the
+// PrintOptionsModel's.
 #include "editor/Editor.h"
 
 #include "data/FontName.h"
 
-#include <algorithm>
-
-#include <cmath>
-
 namespace kakitori {
 
-namespace {
-
-// The tracing greys of the colour window, light to dark, as the surface takes colours.
-constexpr PrintColour kTracingColours[] = {16119285, 13882323, 11119017, 8421504};
-
-} // namespace
-
-PrintOptions Editor::printOptions() const
+SheetInput Editor::printInput(int pageIndex, bool batch, Origin origin) const
 {
-    PrintOptions options;
-    options.writingFrames = m_state.entry(MenuEntry::WritingFrameOn).checked;
-    options.narrowReadingSpacing = m_narrowSpacing;
-    options.twoSheetReading = m_state.entry(MenuEntry::TwoSheetReading).checked;
-    options.printFontSize = m_printFontSize;
-    return options;
-}
-
-SheetInput Editor::printInput(int pageIndex, bool batch, bool fromToolbar) const
-{
-    SheetInput input;
-    input.options = printOptions();
     const bool inProblem = pageIndex >= 0 && pageIndex < m_problem.pageCount();
-    input.page = inProblem ? m_problem.page(pageIndex) : m_state.cells;
-    if (batch) {
-        // Each page with its own second parts, as choosing it would switch them on.
-        for (int i = 0; i < kRowsPerPage; ++i)
-            input.switches[i] = input.page.rows[i].hasSecondPart();
-        return input;
-    }
-    for (int i = 0; i < kRowsPerPage; ++i)
-        input.switches[i] = m_state.rows[i].switchOn;
-    if (fromToolbar) {
+    SheetInput input =
+        sheetInputFor(inProblem ? m_problem.page(pageIndex) : m_grid.cells(), m_print.options());
+    if (batch)
+        return input; // each page with its own second parts, as choosing it would switch them on
+    input.switches = m_grid.switches();
+    if (origin == Origin::Toolbar) {
         // What is on screen: the page list's text and the first parts of the cells.
         input.page.heading = m_state.pageListText;
         for (int i = 0; i < kRowsPerPage; ++i)
             for (RowField f :
                  {RowField::Lead, RowField::FirstWord, RowField::FirstReading, RowField::Middle})
-                input.page.rows[i][f] = m_state.cells.rows[i][f];
-        input.page.font = m_state.statusPanels[1];
+                input.page.rows[i][f] = m_grid.cells().rows[i][f];
+        input.page.font = m_printFont;
     }
     return input;
 }
 
-void Editor::printCommand(SheetKind kind, bool fromToolbar)
+void Editor::printCommand(SheetKind kind, Origin origin)
 {
     if (!m_printService)
         return;
-    if (m_printerAsking && !m_printService->confirmPrint())
+    if (m_print.printerAsking() && !m_printService->confirmPrint())
         return; // the batch mark stays as it was
     PrintJob job;
     job.kind = kind;
-    job.batch = m_state.pageListColour == PageListColour::Green;
+    job.batch = m_pages.batchMarked();
     job.pageCount = m_problem.pageCount();
-    job.workingPage = m_workingPage;
-    job.statusFont = m_state.statusPanels[1];
-    job.bold = m_fontBold;
-    job.italic = m_fontItalic;
-    job.options = printOptions();
-    job.loadPage = [this, batch = job.batch, fromToolbar](int p) {
-        return printInput(p, batch, fromToolbar);
+    job.workingPage = m_pages.workingPage();
+    job.statusFont = m_printFont;
+    job.bold = m_print.bold();
+    job.italic = m_print.italic();
+    job.loadPage = [this, batch = job.batch, origin](int p) {
+        return printInput(p, batch, origin);
     };
     m_printService->print(job);
-    m_state.pageListColour = PageListColour::White;
-    notify();
+    m_pages.setBatchMark(false);
 }
 
 void Editor::setTracing(bool on)
 {
-    tick({MenuEntry::TracingOff, MenuEntry::TracingOn},
-         on ? MenuEntry::TracingOn : MenuEntry::TracingOff);
-    if (on) {
+    m_print.setTracing(on);
+    if (on)
         emit colourWindowRequested();
-        return;
-    }
-    m_state.tracingIndicator = QStringLiteral("漢字なぞり書きなし");
-    m_state.tracingIndicatorVisible = true;
 }
 
 void Editor::colourWindowDecided(int choice)
 {
-    if (choice >= 1 && choice <= 4)
-        m_tracingColour = kTracingColours[choice - 1];
-    m_state.tracingIndicatorVisible = true;
-    m_state.tracingIndicator = QStringLiteral("漢字なぞり書きあり");
-    notify();
+    const ChangeScope scope(*this);
+    m_print.colourWindowDecided(choice);
 }
 
 void Editor::colourWindowCancelled()
 {
-    tick({MenuEntry::TracingOff, MenuEntry::TracingOn}, MenuEntry::TracingOff);
-    m_state.tracingIndicatorVisible = false;
-    m_state.tracingIndicator.clear();
-    notify();
+    const ChangeScope scope(*this);
+    m_print.colourWindowCancelled();
 }
 
 void Editor::tracingIndicatorClicked()
 {
-    m_state.tracingIndicator.clear();
-    tick({MenuEntry::TracingOff, MenuEntry::TracingOn}, MenuEntry::TracingOff);
-    notify();
-}
-
-void Editor::toggleTwoSheetReading()
-{
-    MenuEntryState& entry = m_state.entry(MenuEntry::TwoSheetReading);
-    entry.checked = !entry.checked;
-    // The reading button is put back with the picture of the sheet it prints, and no tooltip.
-    ToolButtonState& button = m_state.toolButtons[8];
-    button.picture = entry.checked ? ToolPicture::ReadingTwoSheet : ToolPicture::Reading;
-    button.hasTooltip = false;
+    const ChangeScope scope(*this);
+    m_print.tracingIndicatorClicked();
 }
 
 void Editor::setKanaSliders(int vertical, int horizontal)
 {
-    m_state.kanaSliderVertical = std::clamp(vertical, -10, 10);
-    m_state.kanaSliderHorizontal = std::clamp(horizontal, -10, 10);
-    // The sample moves with the character's own axes; for a vertical-writing font, printed
-    // turned, its vertical axis runs along x on paper.
-    const bool turned = isVerticalFontName(m_state.statusPanels[1]);
-    const int alongX = turned ? m_state.kanaSliderVertical : m_state.kanaSliderHorizontal;
-    const int alongY = turned ? m_state.kanaSliderHorizontal : m_state.kanaSliderVertical;
-    m_kanaOffset1 = 30.0f * float(alongX);
-    m_kanaOffset2 = 30.0f * float(alongY);
-    notify();
+    const ChangeScope scope(*this);
+    m_print.setKanaSliders(vertical, horizontal, isVerticalFontName(m_printFont));
 }
 
 void Editor::kanaWindowDiscarded()
 {
-    // Opened again, the window starts at the centre; the offsets keep their values.
-    m_state.kanaSliderVertical = 0;
-    m_state.kanaSliderHorizontal = 0;
-    notify();
+    const ChangeScope scope(*this);
+    m_print.kanaWindowDiscarded();
 }
 
 } // namespace kakitori

@@ -18,7 +18,6 @@ struct PrintJob {
     QString statusFont;  // the status bar's font name: it decides layout and face
     bool bold = false;   // the style last chosen in the font dialog: no layout sets it
     bool italic = false;
-    PrintOptions options;
     // The page printed alone, as on screen, with the five-cell switches of the window.
     std::function<SheetInput(int page)> loadPage;
 };

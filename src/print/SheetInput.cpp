@@ -2,6 +2,16 @@
 
 namespace kakitori {
 
+SheetInput sheetInputFor(const Page& page, const PrintOptions& options)
+{
+    SheetInput input;
+    input.page = page;
+    input.options = options;
+    for (int i = 0; i < kRowsPerPage; ++i)
+        input.switches[i] = page.rows[i].hasSecondPart();
+    return input;
+}
+
 QString circledNumber(int row)
 {
     return QString(QChar(char16_t(0x2460 + row - 1)));

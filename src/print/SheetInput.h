@@ -26,6 +26,9 @@ struct SheetInput {
     PrintOptions options;
 };
 
+// A page as it prints once chosen: each row's five-cell switch on when the row has a second part.
+SheetInput sheetInputFor(const Page& page, const PrintOptions& options);
+
 // "①" … "⑩" for rows 1..10.
 QString circledNumber(int row);
 

@@ -139,8 +139,9 @@ void MainWindow::buildMenus()
             action->setCheckable(std::find(std::begin(kTickable), std::end(kTickable),
                                            info.entry) != std::end(kTickable));
             const MenuEntry entry = info.entry;
-            connect(action, &QAction::triggered, this,
-                    [this, entry] { m_editor->triggerMenu(entry); });
+            if (const auto command = commandOfMenuEntry(entry))
+                connect(action, &QAction::triggered, this,
+                        [this, command] { m_editor->run(*command, Origin::Menu); });
         }
         m_menuActions[info.entry] = action;
     }
@@ -157,17 +158,17 @@ void MainWindow::buildToolbar(QWidget* canvas)
     m_toolbar->setMovable(false);
     m_toolbar->setAutoFillBackground(true);
     for (const ToolButtonInfo& info : toolButtons()) {
-        if (!info.tooltip) {
-            m_toolActions[info.index] = m_toolbar->addSeparator();
+        if (info.command == Command::Count) {
+            m_toolbar->addSeparator();
             continue;
         }
         QAction* action =
             m_toolbar->addAction(toolIcon(info.picture), QString::fromUtf16(info.tooltip));
         action->setToolTip(QString::fromUtf16(info.tooltip));
-        const int index = info.index;
+        const Command command = info.command;
         connect(action, &QAction::triggered, this,
-                [this, index] { m_editor->triggerToolButton(index); });
-        m_toolActions[info.index] = action;
+                [this, command] { m_editor->run(command, Origin::Toolbar); });
+        m_toolActions[command] = action;
     }
 }
 
@@ -287,18 +288,18 @@ void MainWindow::sync()
         if (action->isCheckable())
             action->setChecked(s.entry(info.entry).checked);
     }
-    for (const ToolButtonInfo& info : toolButtons()) {
-        QAction* action = m_toolActions[info.index];
-        const ToolButtonState& b = s.toolButtons[info.index];
+    for (const auto& [command, action] : m_toolActions) {
+        const ToolButtonState& b = s.button(command);
+        const ToolButtonInfo& info = *toolButtonOf(command);
         action->setVisible(b.visible);
-        if (!info.tooltip)
-            continue;
         action->setEnabled(b.enabled);
         action->setIcon(toolIcon(b.picture));
         action->setToolTip(b.hasTooltip ? QString::fromUtf16(info.tooltip) : QString());
     }
-    for (int i = 0; i < 5; ++i)
-        m_panels[i]->setText(s.statusPanels[i]);
+    const std::array<const QString*, 5> panels = {
+        &s.status.file, &s.status.font, &s.status.fontSize, &s.status.page, &s.status.publisher};
+    for (size_t i = 0; i < panels.size(); ++i)
+        m_panels[i]->setText(*panels[i]);
 
     m_watermark->setVisible(s.watermarkVisible);
     m_tracingIndicator->setText(s.tracingIndicator);
@@ -311,7 +312,7 @@ void MainWindow::sync()
     m_editingIndicator->setText(s.editingIndicator);
     m_editingIndicator->adjustSize();
     m_editingIndicator->move(m_headingLabel->x() + m_headingLabel->width(), px(720));
-    m_editingIndicator->setVisible(s.headingLabel != QStringLiteral("頁の見出し"));
+    m_editingIndicator->setVisible(s.pageEditorShown && s.editingIndicatorVisible);
 
     {
         const QSignalBlocker block(m_pageList);
@@ -330,7 +331,6 @@ void MainWindow::sync()
         setBackground(m_pageList, QPalette::Base, pageListColour(s.pageListColour));
         setBackground(m_pageList->lineEdit(), QPalette::Base, pageListColour(s.pageListColour));
     }
-    m_registration->setVisible(s.registrationVisible);
     m_registration->setEnabled(s.registrationEnabled);
     m_registration->setText(s.registrationCaption);
 
@@ -343,16 +343,12 @@ void MainWindow::sync()
     m_grid->sync(s);
     m_kanjiPanel->sync(s);
     // The arrangement board takes the place of the page editor.
-    const bool editor = !s.arrangementMode;
+    const bool editor = s.pageEditorShown;
     if (!editor)
         m_grid->hideAll();
     for (QWidget* w : std::initializer_list<QWidget*>{m_editBox, m_headingLabel, m_pageList})
         w->setVisible(editor);
-    if (!editor) {
-        m_registration->hide();
-        m_editingIndicator->hide();
-        m_watermark->hide();
-    }
+    m_registration->setVisible(editor && s.registrationVisible);
 
     if (m_editBox->text() != s.editBoxText)
         m_editBox->setText(s.editBoxText);
@@ -361,8 +357,8 @@ void MainWindow::sync()
     m_length->setText(QString::number(s.lengthShown) + QStringLiteral("文字"));
     m_length->adjustSize();
     m_length->move(px(editor ? 7200 : 2200), px(8160));
-    m_marks[0]->setVisible(editor && s.lengthShown >= 5);
-    m_marks[1]->setVisible(editor && s.lengthShown >= 10);
+    m_marks[0]->setVisible(s.lengthMarks >= 1);
+    m_marks[1]->setVisible(s.lengthMarks >= 2);
     for (int i = 0; i < 5; ++i)
         m_pad[i]->setVisible(editor && s.padVisible[i]);
 }

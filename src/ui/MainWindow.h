@@ -38,7 +38,8 @@ public:
     ~MainWindow() override;
 
     Editor& editor() { return *m_editor; }
-    QAction* toolAction(int index) const { return m_toolActions[index]; }
+    QAction* toolAction(Command command) const { return m_toolActions.at(command); }
+    QToolBar* toolbar() const { return m_toolbar; }
     QAction* menuAction(MenuEntry entry) const { return m_menuActions.at(entry); }
     RowGridView& grid() const { return *m_grid; }
     KanjiPanelView& kanjiPanel() const { return *m_kanjiPanel; }
@@ -65,7 +66,7 @@ private:
     KanaPositionWindow* m_kanaWindow = nullptr;
     QWidget* m_canvas = nullptr;
     QToolBar* m_toolbar = nullptr;
-    std::array<QAction*, kToolButtonCount + 1> m_toolActions{};
+    std::map<Command, QAction*> m_toolActions;
     std::map<MenuEntry, QAction*> m_menuActions;
     std::array<QLabel*, 5> m_panels{};
     RowGridView* m_grid = nullptr;

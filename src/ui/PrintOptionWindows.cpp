@@ -119,9 +119,7 @@ KanaPositionWindow::KanaPositionWindow(Editor& editor, QWidget* parent)
 void KanaPositionWindow::sync()
 {
     const EditorState& s = m_editor.state();
-    const QString font = s.statusPanels[1] == QStringLiteral("フォント")
-                             ? QStringLiteral("ＭＳ Ｐ明朝")
-                             : s.statusPanels[1];
+    const QString font = fontForWriting(m_editor.printFont());
     m_sample->setFont(screenFont(font, 72));
     const QSignalBlocker v(m_vertical), h(m_horizontal);
     m_vertical->setValue(s.kanaSliderVertical);

@@ -137,6 +137,5 @@ TEST(PageLine, RowEmptinessIgnoresReadings)
 TEST(PageLine, FontFieldIsNeverWrittenEmpty)
 {
     EXPECT_EQ(fontForWriting(QString()), QStringLiteral("ＭＳ Ｐ明朝"));
-    EXPECT_EQ(fontForWriting(QStringLiteral("フォント")), QStringLiteral("ＭＳ Ｐ明朝"));
     EXPECT_EQ(fontForWriting(QStringLiteral("@ＭＳ 明朝")), QStringLiteral("@ＭＳ 明朝"));
 }

@@ -67,7 +67,7 @@ TEST(Problem, OldVersionLineBecomesAFullLineOnceWrittenBack)
 TEST(Problem, AddedPageIsAFullLineWithItsHeading)
 {
     Problem problem = threePages();
-    ASSERT_TRUE(problem.addPage(QStringLiteral("れんしゅう"), QStringLiteral("フォント")));
+    ASSERT_TRUE(problem.addPage(QStringLiteral("れんしゅう"), QString()));
     ASSERT_EQ(problem.pageCount(), 4);
     EXPECT_EQ(problem.headings().last(), QStringLiteral("れんしゅう"));
     const QStringList fields = splitPageLine(problem.line(3));

@@ -49,8 +49,11 @@ TEST(CursorMoves, EnterAtTheEndOfRow10OffersANewPageAndDownOnlyWraps)
     EXPECT_EQ(enterTarget({10, F::Middle}, switchesOn({10}), true, false).move, EnterMove::Move);
     EXPECT_EQ(enterTarget({4, F::FirstWord}, switchesOn({}), true, true).target,
               (CellPosition{5, F::FirstWord}));
-    EXPECT_EQ(enterTarget({10, F::Tail}, switchesOn({10}), true, true).target,
+    EXPECT_EQ(enterTarget({10, F::Tail}, switchesOn({1, 10}), true, true).target,
               (CellPosition{1, F::Tail}));
+    EXPECT_EQ(enterTarget({10, F::Tail}, switchesOn({10}), true, true).target,
+              (CellPosition{1, F::Middle}))
+        << "row 1 hides its tail";
 }
 
 TEST(CursorMoves, ArrowPad)
@@ -116,10 +119,29 @@ TEST(CursorMoves, ArrowPad)
         EXPECT_EQ(padTarget(c.arrow, c.from, c.switches), c.to) << c.name;
 }
 
-TEST(CursorMoves, ArrowKeysIgnoreSwitchesAndStopAtTheMiddleText)
+TEST(CursorMoves, ArrowKeysStopAtTheMiddleText)
 {
-    EXPECT_EQ(keyTarget(Arrow::Up, {1, F::Lead}), std::nullopt);
-    EXPECT_EQ(keyTarget(Arrow::Right, {4, F::Middle}), std::nullopt);
-    EXPECT_EQ(keyTarget(Arrow::Down, {4, F::Tail}), (CellPosition{5, F::Tail}));
-    EXPECT_EQ(keyTarget(Arrow::Left, {4, F::FirstWord}), (CellPosition{4, F::Lead}));
+    const RowSwitches all = switchesOn({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    EXPECT_EQ(keyTarget(Arrow::Up, {1, F::Lead}, all), std::nullopt);
+    EXPECT_EQ(keyTarget(Arrow::Right, {4, F::Middle}, all), std::nullopt);
+    EXPECT_EQ(keyTarget(Arrow::Down, {4, F::Tail}, all), (CellPosition{5, F::Tail}));
+    EXPECT_EQ(keyTarget(Arrow::Left, {4, F::FirstWord}, all), (CellPosition{4, F::Lead}));
+}
+
+// A row's second part is hidden while its switch is off: no move may land there or step past a
+// row's seventh cell, whichever way the cursor came.
+TEST(CursorMoves, NoMoveLandsOnAHiddenCellOrLeavesTheRow)
+{
+    const RowSwitches firstOnly = switchesOn({1});
+    EXPECT_EQ(keyTarget(Arrow::Down, {1, F::Tail}, firstOnly), (CellPosition{2, F::Middle}));
+    EXPECT_EQ(keyTarget(Arrow::Up, {2, F::SecondWord}, switchesOn({2})),
+              (CellPosition{1, F::Middle}));
+    EXPECT_EQ(enterTarget({1, F::Tail}, firstOnly, true, true).target, (CellPosition{2, F::Middle}))
+        << "the down-only route";
+    for (RowField hidden : {F::SecondWord, F::SecondReading, F::Tail}) {
+        SCOPED_TRACE(static_cast<int>(hidden));
+        const EnterResult from = enterTarget({2, hidden}, firstOnly, true, false);
+        EXPECT_EQ(from.target, (CellPosition{3, F::Lead}));
+        EXPECT_EQ(enterTarget({10, hidden}, firstOnly, true, false).move, EnterMove::NewPage);
+    }
 }

@@ -54,7 +54,7 @@ void EditorTest::openLines(const QStringList& lines, const QString& name)
     for (const QString& l : lines)
         bytes += cp932(l) + "\r\n";
     dialogs.files.push_back(folder.write(name, bytes));
-    editor.triggerToolButton(1);
+    editor.run(Command::Open, Origin::Toolbar);
 }
 
 void EditorTest::type(int row, RowField kind, const QString& text)

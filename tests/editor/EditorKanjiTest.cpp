@@ -11,7 +11,7 @@ protected:
         openLines({pageLine(QStringLiteral("一"), QStringLiteral("@ＭＳ 明朝"),
                             {{"", "朝", "あさ", "。"}})});
         editor.choosePage(0);
-        editor.triggerToolButton(12);
+        editor.run(Command::KanjiPanel, Origin::Toolbar);
     }
 
     int cellOf(const QString& kanji) const
@@ -29,15 +29,15 @@ TEST_F(EditorKanjiTest, TheWideViewShowsThePanelAndTwiceReturnsToTheNarrowView)
 {
     EXPECT_EQ(state().windowWidth, 12300);
     EXPECT_EQ(state().visibleKanjiCells, 110);
-    EXPECT_TRUE(state().toolButtons[25].visible);
+    EXPECT_TRUE(state().button(Command::Publisher).visible);
     EXPECT_EQ(state().padVisible, (std::array<bool, 5>{}));
     editor.showKanjiGrade(1);
-    EXPECT_TRUE(state().toolButtons[23].visible) << "the reference sheets are offered";
-    editor.triggerToolButton(12);
+    EXPECT_TRUE(state().button(Command::ListTable).visible) << "the reference sheets are offered";
+    editor.run(Command::KanjiPanel, Origin::Toolbar);
     EXPECT_EQ(state().windowWidth, 9700);
     EXPECT_EQ(state().visibleKanjiCells, 0);
     EXPECT_TRUE(editor.kanjiBrowser().cells()[0].text.isEmpty());
-    EXPECT_FALSE(state().toolButtons[25].visible);
+    EXPECT_FALSE(state().button(Command::Publisher).visible);
 }
 
 TEST_F(EditorKanjiTest, AClickedKanjiGoesIntoTheFirstEmptyFirstWordAndASecondClickTakesItOut)
@@ -81,12 +81,12 @@ TEST_F(EditorKanjiTest, AFullPageTakesNoMoreKanji)
 
 TEST_F(EditorKanjiTest, TheArrangementBoardCollectsKanjiAndItsTextGoesToFiles)
 {
-    editor.triggerMenu(MenuEntry::ArrangeGo);
+    editor.run(Command::ArrangeGo, Origin::Menu);
     EXPECT_EQ(state().caption, QStringLiteral("くみたて坊"));
     EXPECT_EQ(state().visibleKanjiCells, 220);
     EXPECT_FALSE(state().entry(MenuEntry::FileMenu).enabled);
-    EXPECT_FALSE(state().toolButtons[1].enabled);
-    EXPECT_TRUE(state().toolButtons[21].enabled);
+    EXPECT_FALSE(state().button(Command::Open).enabled);
+    EXPECT_TRUE(state().button(Command::Exit).enabled);
     editor.showKanjiGrade(1);
     editor.setSpreadsheetSeparators(true);
     for (const char* kanji : {"山", "川", "山"})
@@ -107,19 +107,19 @@ TEST_F(EditorKanjiTest, TheArrangementBoardCollectsKanjiAndItsTextGoesToFiles)
     editor.readArrangement();
     EXPECT_EQ(state().arrangementText, QStringLiteral("一\r\n二\r\n三\r\n"));
 
-    editor.triggerMenu(MenuEntry::ArrangeCancel);
+    editor.run(Command::ArrangeCancel, Origin::Menu);
     EXPECT_EQ(state().caption, QStringLiteral("2020筆丸さん"));
     EXPECT_EQ(state().windowWidth, 9700);
     EXPECT_TRUE(state().entry(MenuEntry::FileMenu).enabled);
-    EXPECT_EQ(state().toolButtons[12].picture, ToolPicture::KanjiSingle)
+    EXPECT_EQ(state().button(Command::KanjiPanel).picture, ToolPicture::KanjiSingle)
         << "the next press of button 12 widens the window again";
-    editor.triggerToolButton(12);
+    editor.run(Command::KanjiPanel, Origin::Toolbar);
     EXPECT_EQ(state().windowWidth, 12300);
 }
 
 TEST_F(EditorTest, CancelOnTheNarrowViewOnlyResetsTheCaption)
 {
-    editor.triggerMenu(MenuEntry::ArrangeCancel);
+    editor.run(Command::ArrangeCancel, Origin::Menu);
     EXPECT_EQ(state().caption, QStringLiteral("2020筆丸さん"));
     EXPECT_FALSE(state().entry(MenuEntry::ArrangeGo).checked);
     EXPECT_EQ(state().windowWidth, 9700);
@@ -127,7 +127,7 @@ TEST_F(EditorTest, CancelOnTheNarrowViewOnlyResetsTheCaption)
 
 TEST_F(EditorTest, TheWideViewWithNoPageShownStartsABlankPage)
 {
-    editor.triggerToolButton(12);
+    editor.run(Command::KanjiPanel, Origin::Toolbar);
     EXPECT_EQ(state().pageListColour, PageListColour::Yellow);
     EXPECT_TRUE(state().registrationVisible);
     EXPECT_EQ(state().rows[0].rowNumber, QStringLiteral(" 1"));

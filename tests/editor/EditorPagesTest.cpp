@@ -24,14 +24,14 @@ TEST_F(EditorTest, ChoosingAPageShowsItsRowsNumbersAndFont)
 {
     openLines(threePages());
     editor.choosePage(1);
-    EXPECT_EQ(state().statusPanels[3], QStringLiteral(" 2頁"));
+    EXPECT_EQ(state().status.page, QStringLiteral(" 2頁"));
     EXPECT_EQ(state().rows[0].rowNumber, QStringLiteral(" 11"));
     EXPECT_EQ(state().rows[9].rowNumber, QStringLiteral(" 20"));
     EXPECT_EQ(cell(1, RowField::SecondWord), QStringLiteral("星"));
     EXPECT_TRUE(state().rows[0].switchOn);
     EXPECT_TRUE(state().rows[3].switchOn) << "a row with only a tail text shows its second part";
     EXPECT_FALSE(state().rows[1].switchOn);
-    EXPECT_EQ(state().statusPanels[1], QStringLiteral("ＭＳ 明朝"));
+    EXPECT_EQ(state().status.font, QStringLiteral("ＭＳ 明朝"));
     EXPECT_EQ(state().headingLabel, QStringLiteral("二"));
     EXPECT_EQ(state().rows[0].rowNumberColour, colours::kRowNumberFilled);
     EXPECT_EQ(state().rows[1].rowNumberColour, colours::kRowNumberEmpty);
@@ -64,7 +64,7 @@ TEST_F(EditorTest, OldVersionPageDoesNotTakeThePreviousPagesSecondParts)
     editor.choosePage(1);
     EXPECT_EQ(cell(1, RowField::FirstWord), QStringLiteral("字"));
     EXPECT_TRUE(cell(1, RowField::SecondWord).isEmpty());
-    EXPECT_EQ(state().statusPanels[1], QStringLiteral("ＭＳ 明朝"))
+    EXPECT_EQ(state().status.font, QStringLiteral("ＭＳ 明朝"))
         << "an old line leaves the font panel";
 }
 
@@ -72,7 +72,7 @@ TEST_F(EditorTest, BlankPageJoinsTheProblemWhenItsHeadingIsRegistered)
 {
     openLines(threePages());
     editor.choosePage(0);
-    editor.triggerToolButton(3);
+    editor.run(Command::AddPage, Origin::Toolbar);
     EXPECT_EQ(state().pageListColour, PageListColour::Yellow);
     EXPECT_TRUE(state().registrationVisible);
     EXPECT_FALSE(state().editBoxEnabled);
@@ -82,7 +82,7 @@ TEST_F(EditorTest, BlankPageJoinsTheProblemWhenItsHeadingIsRegistered)
     editor.setPageListText(QString());
     editor.registerHeading();
     EXPECT_EQ(state().pageListEntries.last(), QStringLiteral("れんしゅう"));
-    EXPECT_EQ(state().statusPanels[3], QStringLiteral(" 4頁")) << "the page actually added";
+    EXPECT_EQ(state().status.page, QStringLiteral(" 4頁")) << "the page actually added";
     EXPECT_EQ(state().registrationCaption, QStringLiteral("登録済み"));
     EXPECT_FALSE(state().registrationEnabled);
     EXPECT_EQ(state().pageListColour, PageListColour::White);
@@ -100,9 +100,9 @@ TEST_F(EditorTest, EnterInThePageListRegistersOnlyAPendingPage)
     editor.choosePage(2);
     editor.pageListEnter();
     EXPECT_EQ(editor.problem().pageCount(), 3) << "no blank page is waiting";
-    EXPECT_EQ(state().statusPanels[3], QStringLiteral(" 3頁"));
+    EXPECT_EQ(state().status.page, QStringLiteral(" 3頁"));
 
-    editor.triggerMenu(MenuEntry::AddPage);
+    editor.run(Command::AddPage, Origin::Menu);
     editor.setPageListText(QStringLiteral("四"));
     editor.pageListEnter();
     EXPECT_EQ(state().pageListEntries.last(), QStringLiteral("四"));
@@ -113,15 +113,15 @@ TEST_F(EditorTest, EnterInThePageListRegistersOnlyAPendingPage)
 TEST_F(EditorTest, NewFileStartsAnEmptyProblemAndAsksFirst)
 {
     openLines(threePages());
-    editor.triggerToolButton(2); // answered No
+    editor.run(Command::NewFile, Origin::Toolbar); // answered No
     EXPECT_EQ(dialogs.questions.value(0), QStringLiteral("新規のデータを作成しますか？"));
     EXPECT_EQ(editor.problem().pageCount(), 3);
 
     dialogs.answers = {true};
-    editor.triggerToolButton(2);
+    editor.run(Command::NewFile, Origin::Toolbar);
     EXPECT_EQ(editor.problem().pageCount(), 0);
     EXPECT_TRUE(state().pageListEntries.isEmpty());
-    EXPECT_EQ(state().statusPanels[0], QStringLiteral("ファイル"));
+    EXPECT_EQ(state().status.file, QStringLiteral("ファイル"));
     EXPECT_EQ(state().rows[0].rowNumber, QStringLiteral(" 1"));
     EXPECT_TRUE(state().hintArrowBlinking);
 
@@ -131,7 +131,7 @@ TEST_F(EditorTest, NewFileStartsAnEmptyProblemAndAsksFirst)
     EXPECT_FALSE(state().hintArrowBlinking);
 
     // With unsaved changes even the menu entry asks.
-    editor.triggerMenu(MenuEntry::NewFile);
+    editor.run(Command::NewFile, Origin::Menu);
     EXPECT_TRUE(
         dialogs.questions.last().startsWith(QStringLiteral("保存されていない変更があります。")));
     EXPECT_EQ(editor.problem().pageCount(), 1);
@@ -160,7 +160,7 @@ TEST_F(EditorTest, LookingAtPagesAndSavingRewritesNoLine)
         EXPECT_EQ(editor.problem().line(page), lines[page]) << page;
 
     dialogs.files.push_back(folder.path(QStringLiteral("b.mojx")));
-    editor.triggerMenu(MenuEntry::SaveFile);
+    editor.run(Command::Save, Origin::Menu);
     EXPECT_EQ(folder.read(QStringLiteral("b.mojx")), before);
 
     // An edit rewrites its own page only, and keeps the fields no cell holds.
@@ -178,9 +178,8 @@ TEST_F(EditorTest, ASettingsFileThatCannotBeWrittenIsToldAndKeepsNothingHalfWrit
 {
     ASSERT_TRUE(QDir(folder.path(QString())).mkdir(QStringLiteral("FM3.ini")));
     dialogs.font = FontChoice{QStringLiteral("@ＭＳ 明朝"), 20, false, false};
-    editor.triggerToolButton(15); // フォント設定
+    editor.run(Command::Font, Origin::Toolbar); // フォント設定
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("FM3.ini")));
-    EXPECT_EQ(state().statusPanels[1], QStringLiteral("@ＭＳ 明朝"))
-        << "the choice still holds now";
+    EXPECT_EQ(state().status.font, QStringLiteral("@ＭＳ 明朝")) << "the choice still holds now";
 }

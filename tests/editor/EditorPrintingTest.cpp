@@ -62,9 +62,9 @@ protected:
 
 TEST_F(EditorPrintingTest, CancelledPrinterDialogPrintsNothingAndKeepsTheBatchMark)
 {
-    editor.triggerMenu(MenuEntry::BatchAll);
+    editor.run(Command::BatchAll, Origin::Menu);
     EXPECT_EQ(state().pageListColour, PageListColour::Green);
-    editor.triggerMenu(MenuEntry::PrintWriting);
+    editor.run(Command::PrintWriting, Origin::Menu);
     EXPECT_EQ(printer.dialogs, 1);
     EXPECT_TRUE(printer.surface.ops().isEmpty());
     EXPECT_EQ(state().pageListColour, PageListColour::Green);
@@ -72,9 +72,9 @@ TEST_F(EditorPrintingTest, CancelledPrinterDialogPrintsNothingAndKeepsTheBatchMa
 
 TEST_F(EditorPrintingTest, BatchPrintsEveryPageInTheWorkingPagesLayoutAndClearsTheMark)
 {
-    editor.triggerMenu(MenuEntry::BatchAll);
+    editor.run(Command::BatchAll, Origin::Menu);
     printer.confirmations = {true};
-    editor.triggerToolButton(6);
+    editor.run(Command::PrintWriting, Origin::Toolbar);
     EXPECT_EQ(printer.pages(), 3);
     EXPECT_EQ(printer.headings(),
               (QStringList{QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三")}));
@@ -84,44 +84,44 @@ TEST_F(EditorPrintingTest, BatchPrintsEveryPageInTheWorkingPagesLayoutAndClearsT
 TEST_F(EditorPrintingTest, TheToolbarPrintsWhatIsOnScreenAndDirectModeAsksNothing)
 {
     editor.setPageListText(QStringLiteral("画面の見出し"));
-    editor.triggerMenu(MenuEntry::PrinterDirect);
+    editor.run(Command::PrinterDirect, Origin::Menu);
     EXPECT_EQ(printer.dialogs, 1) << "the printer choice is shown once";
-    editor.triggerToolButton(6);
+    editor.run(Command::PrintWriting, Origin::Toolbar);
     EXPECT_EQ(printer.dialogs, 1);
     EXPECT_EQ(printer.headings(), QStringList{QStringLiteral("画")});
 
     printer.surface.clear();
-    editor.triggerMenu(MenuEntry::PrintWriting);
+    editor.run(Command::PrintWriting, Origin::Menu);
     EXPECT_EQ(printer.headings(), QStringList{QStringLiteral("一")})
         << "the menu prints the record";
 
-    editor.triggerMenu(MenuEntry::PrinterNormal);
-    editor.triggerMenu(MenuEntry::PrintWriting);
+    editor.run(Command::PrinterNormal, Origin::Menu);
+    editor.run(Command::PrintWriting, Origin::Menu);
     EXPECT_EQ(printer.dialogs, 2);
 }
 
 TEST_F(EditorPrintingTest, PrintOptionsTickAndTheReadingButtonChangesItsPicture)
 {
-    editor.triggerMenu(MenuEntry::WritingFrameOff);
-    EXPECT_FALSE(editor.printOptions().writingFrames);
+    editor.run(Command::WritingFrameOff, Origin::Menu);
+    EXPECT_FALSE(editor.printOptions().options().writingFrames);
     EXPECT_TRUE(state().entry(MenuEntry::WritingFrameOff).checked);
 
-    editor.triggerMenu(MenuEntry::TwoSheetReading);
-    EXPECT_EQ(state().toolButtons[8].picture, ToolPicture::ReadingTwoSheet);
-    EXPECT_FALSE(state().toolButtons[8].hasTooltip);
-    editor.triggerMenu(MenuEntry::TwoSheetReading);
-    EXPECT_EQ(state().toolButtons[8].picture, ToolPicture::Reading);
+    editor.run(Command::TwoSheetReading, Origin::Menu);
+    EXPECT_EQ(state().button(Command::PrintReading).picture, ToolPicture::ReadingTwoSheet);
+    EXPECT_FALSE(state().button(Command::PrintReading).hasTooltip);
+    editor.run(Command::TwoSheetReading, Origin::Menu);
+    EXPECT_EQ(state().button(Command::PrintReading).picture, ToolPicture::Reading);
 
     int colourWindows = 0;
     QObject::connect(&editor, &Editor::colourWindowRequested, &editor, [&] { ++colourWindows; });
-    editor.triggerMenu(MenuEntry::TracingOn);
+    editor.run(Command::TracingOn, Origin::Menu);
     EXPECT_EQ(colourWindows, 1);
     editor.colourWindowCancelled();
     EXPECT_TRUE(state().entry(MenuEntry::TracingOff).checked);
     EXPECT_FALSE(state().tracingIndicatorVisible);
-    editor.triggerMenu(MenuEntry::TracingOn);
+    editor.run(Command::TracingOn, Origin::Menu);
     editor.colourWindowDecided(4);
-    EXPECT_EQ(editor.tracingColour(), 8421504u);
+    EXPECT_EQ(editor.printOptions().tracingColour(), 8421504u);
     EXPECT_EQ(state().tracingIndicator, QStringLiteral("漢字なぞり書きあり"));
     editor.tracingIndicatorClicked();
     EXPECT_TRUE(state().tracingIndicator.isEmpty());
@@ -135,47 +135,49 @@ TEST_F(EditorTest, KanaOffsetsSurviveARestartAndFollowTheSliders)
     editor.startUp();
     EXPECT_EQ(state().kanaSliderVertical, 3);
     EXPECT_EQ(state().kanaSliderHorizontal, 2);
-    EXPECT_EQ(editor.kanaOffset1(), 90);
-    EXPECT_EQ(editor.kanaOffset2(), 60);
+    EXPECT_EQ(editor.printOptions().kanaOffset1(), 90);
+    EXPECT_EQ(editor.printOptions().kanaOffset2(), 60);
     editor.windowClosing();
     EXPECT_EQ(readSettings(folder.path(QStringLiteral("FM3.ini"))).kanaOffset1, 90);
 
     // A horizontal font: offset 1 along x follows the horizontal slider.
     editor.setKanaSliders(1, 3);
-    EXPECT_EQ(editor.kanaOffset1(), 90);
-    EXPECT_EQ(editor.kanaOffset2(), 30);
+    EXPECT_EQ(editor.printOptions().kanaOffset1(), 90);
+    EXPECT_EQ(editor.printOptions().kanaOffset2(), 30);
     editor.kanaWindowDiscarded();
     EXPECT_EQ(state().kanaSliderHorizontal, 0);
-    EXPECT_EQ(editor.kanaOffset1(), 90) << "the offsets keep their values";
+    EXPECT_EQ(editor.printOptions().kanaOffset1(), 90) << "the offsets keep their values";
 }
 
 TEST_F(EditorPrintingTest, EverySheetPrintsFromTheToolbarAloneAndInBatch)
 {
     struct Case {
-        int button;
+        Command button;
         bool twoSheet;
         bool batch;
         int pages;
-    } cases[] = {{7, false, false, 1}, {8, true, false, 2}, {9, false, false, 3},
-                 {10, false, true, 3}, {9, true, true, 12}, {6, false, true, 3}};
-    editor.triggerMenu(MenuEntry::PrinterDirect);
+    } cases[] = {
+        {Command::PrintPractice, false, false, 1}, {Command::PrintReading, true, false, 2},
+        {Command::PrintThree, false, false, 3},    {Command::PrintSentence, false, true, 3},
+        {Command::PrintThree, true, true, 12},     {Command::PrintWriting, false, true, 3}};
+    editor.run(Command::PrinterDirect, Origin::Menu);
     for (const Case& c : cases) {
         printer.surface.clear();
         if (c.twoSheet != state().entry(MenuEntry::TwoSheetReading).checked)
-            editor.triggerMenu(MenuEntry::TwoSheetReading);
+            editor.run(Command::TwoSheetReading, Origin::Menu);
         if (c.batch)
-            editor.triggerMenu(MenuEntry::BatchAll);
-        editor.triggerToolButton(c.button);
-        EXPECT_EQ(printer.pages(), c.pages) << "button " << c.button;
+            editor.run(Command::BatchAll, Origin::Menu);
+        editor.run(c.button, Origin::Toolbar);
+        EXPECT_EQ(printer.pages(), c.pages) << "button " << static_cast<int>(c.button);
     }
 }
 
 TEST_F(EditorPrintingTest, TheFontDialogsBoldFaceStaysInForceForEverySheet)
 {
     dialogs.font = FontChoice{QStringLiteral("@ＭＳ ゴシック"), 20, true, false};
-    editor.triggerToolButton(15);
-    editor.triggerMenu(MenuEntry::PrinterDirect);
-    editor.triggerToolButton(7);
+    editor.run(Command::Font, Origin::Toolbar);
+    editor.run(Command::PrinterDirect, Origin::Menu);
+    editor.run(Command::PrintPractice, Origin::Toolbar);
     EXPECT_TRUE(printer.surface.fontBold());
     EXPECT_FALSE(printer.surface.fontItalic());
     for (const RecordedOp& op : printer.surface.ops())

@@ -10,20 +10,22 @@ using namespace kakitori;
 
 TEST_F(EditorTest, StartsWithDefaultsAndSavingAndPrintingDisabled)
 {
-    EXPECT_EQ(state().statusPanels[1], QStringLiteral("ＭＳ Ｐ明朝"));
-    EXPECT_EQ(state().statusPanels[2], QStringLiteral("フォントサイズ 25"));
-    EXPECT_EQ(state().statusPanels[4], QStringLiteral("教科書指定なし"));
+    EXPECT_EQ(state().status.font, QStringLiteral("ＭＳ Ｐ明朝"));
+    EXPECT_EQ(state().status.fontSize, QStringLiteral("フォントサイズ 25"));
+    EXPECT_EQ(state().status.publisher, QStringLiteral("教科書指定なし"));
     EXPECT_EQ(state().windowWidth, 9700);
     EXPECT_FALSE(state().entry(MenuEntry::SaveFile).enabled);
     EXPECT_FALSE(state().entry(MenuEntry::PrintOptionMenu).enabled);
     EXPECT_TRUE(state().entry(MenuEntry::Limit15).checked);
     EXPECT_TRUE(state().entry(MenuEntry::PassReading).checked);
     EXPECT_TRUE(state().entry(MenuEntry::KeysSoft).checked);
-    for (int hidden : {23, 24, 25, 27})
-        EXPECT_FALSE(state().toolButtons[hidden].visible) << hidden;
-    for (int disabled : {3, 4, 6, 7, 8, 9, 10, 17})
-        EXPECT_FALSE(state().toolButtons[disabled].enabled) << disabled;
-    EXPECT_TRUE(state().toolButtons[1].enabled);
+    using C = Command;
+    for (C hidden : {C::ListTable, C::PracticeBook, C::Publisher, C::PourIn})
+        EXPECT_FALSE(state().button(hidden).visible) << static_cast<int>(hidden);
+    for (C disabled : {C::AddPage, C::Save, C::PrintWriting, C::PrintPractice, C::PrintReading,
+                       C::PrintThree, C::PrintSentence, C::DeleteRows})
+        EXPECT_FALSE(state().button(disabled).enabled) << static_cast<int>(disabled);
+    EXPECT_TRUE(state().button(Command::Open).enabled);
     EXPECT_FALSE(state().editBoxEnabled);
     EXPECT_EQ(state().headingLabel, QStringLiteral("頁の見出し"));
     EXPECT_EQ(state().editingIndicator, QStringLiteral("　編集中（文字制限１５字）"));
@@ -34,8 +36,8 @@ TEST_F(EditorTest, StartUpReadsTheSettingsAndCloseWritesThemBack)
     folder.write(QStringLiteral("FM3.ini"),
                  cp932(QStringLiteral("@ＭＳ 明朝\r\n 90\r\n 60\r\n光村図書20\r\nhimitsu\r\n")));
     editor.startUp();
-    EXPECT_EQ(state().statusPanels[1], QStringLiteral("@ＭＳ 明朝"));
-    EXPECT_EQ(state().statusPanels[4], QStringLiteral("光村図書20"));
+    EXPECT_EQ(state().status.font, QStringLiteral("@ＭＳ 明朝"));
+    EXPECT_EQ(state().status.publisher, QStringLiteral("光村図書20"));
     editor.windowClosing();
     EXPECT_EQ(folder.read(QStringLiteral("FM3.ini")),
               cp932(QStringLiteral("@ＭＳ 明朝\r\n 90\r\n 60\r\n光村図書20\r\nhimitsu\r\n")));
@@ -47,7 +49,7 @@ TEST_F(EditorTest, OpenShowsTheFileAndSavingAtOnceKeepsEveryByte)
                                pageLine(QStringLiteral("二"), QStringLiteral("ＭＳ 明朝"),
                                         {{"", "字", "じ", "をかく。"}})};
     openLines(lines);
-    EXPECT_EQ(state().statusPanels[0], QStringLiteral("作業ファイル:　a.mojx"));
+    EXPECT_EQ(state().status.file, QStringLiteral("作業ファイル:　a.mojx"));
     EXPECT_TRUE(state().caption.startsWith(QStringLiteral("2002筆丸さん　/")));
     EXPECT_TRUE(state().caption.endsWith(QStringLiteral("/a.mojx")));
     EXPECT_EQ(state().pageListEntries,
@@ -57,7 +59,7 @@ TEST_F(EditorTest, OpenShowsTheFileAndSavingAtOnceKeepsEveryByte)
     // Saving before any page was chosen writes the file as it was, not the empty grid.
     dialogs.files.push_back(folder.path(QStringLiteral("a.mojx")));
     dialogs.answers = {true}; // overwrite
-    editor.triggerMenu(MenuEntry::SaveFile);
+    editor.run(Command::Save, Origin::Menu);
     EXPECT_EQ(dialogs.suggestedNames.value(0), folder.path(QStringLiteral("a.mojx")));
     EXPECT_EQ(dialogs.questions.value(0), QStringLiteral("上書き保存します。よろしいですか？"));
     EXPECT_EQ(folder.read(QStringLiteral("a.mojx")), before);
@@ -68,7 +70,7 @@ TEST_F(EditorTest, OpenErrorsAreShownAndKeepTheOpenProblem)
 {
     openLines({kSampleLine});
     dialogs.files.push_back(folder.write(QStringLiteral("bad.mojx"), QByteArray("\0\1\2", 3)));
-    editor.triggerToolButton(1);
+    editor.run(Command::Open, Origin::Toolbar);
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("bad.mojx")));
     EXPECT_EQ(state().pageListEntries, QStringList{QStringLiteral("サンプル")});
@@ -79,7 +81,7 @@ TEST_F(EditorTest, ExitAsksOnlyWhileChangesAreUnsaved)
     int quits = 0;
     QObject::connect(&editor, &Editor::quitRequested, &editor, [&] { ++quits; });
     openLines({kSampleLine});
-    editor.triggerToolButton(21);
+    editor.run(Command::Exit, Origin::Toolbar);
     EXPECT_EQ(quits, 1) << "nothing changed: no question";
     EXPECT_TRUE(dialogs.questions.isEmpty());
 }
@@ -98,9 +100,9 @@ TEST_F(EditorTest, EditsAreUnsavedUntilASaveAndTheCloseBoxAsksToo)
 
     dialogs.files.push_back(folder.path(QStringLiteral("a.mojx")));
     dialogs.answers = {true};
-    editor.triggerToolButton(4);
+    editor.run(Command::Save, Origin::Toolbar);
     EXPECT_FALSE(editor.hasUnsavedChanges());
-    EXPECT_EQ(state().statusPanels[0], folder.path(QStringLiteral("a.mojx")));
+    EXPECT_EQ(state().status.file, folder.path(QStringLiteral("a.mojx")));
     const Page saved =
         pageFromLine(readProblemFile(folder.path(QStringLiteral("a.mojx"))).lines[0].text);
     EXPECT_EQ(saved.rows[4][RowField::Lead], QStringLiteral("あたらしい"));
@@ -109,13 +111,13 @@ TEST_F(EditorTest, EditsAreUnsavedUntilASaveAndTheCloseBoxAsksToo)
 
 TEST_F(EditorTest, NewProblemIsOfferedUnderTheTimeAndAFailedSaveSaysWhy)
 {
-    editor.triggerToolButton(2);
+    editor.run(Command::NewFile, Origin::Toolbar);
     editor.setPageListText(QStringLiteral("一"));
     editor.registerHeading();
     type(1, RowField::Lead, QStringLiteral("𠮷"));
 
     dialogs.files.push_back(folder.path(QStringLiteral("2_1_73.mojx")));
-    editor.triggerToolButton(4);
+    editor.run(Command::Save, Origin::Toolbar);
     EXPECT_EQ(dialogs.suggestedNames.value(0), folder.path(QStringLiteral("2_1_73.mojx")));
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("1頁の「𠮷」")));
@@ -128,13 +130,13 @@ TEST_F(EditorTest, ASaveOntoAFullDiskIsAFailedSave)
     SmallDisk disk(16 * 1024);
     if (!disk.mounted())
         GTEST_SKIP() << disk.skipReason();
-    editor.triggerToolButton(2);
+    editor.run(Command::NewFile, Origin::Toolbar);
     editor.setPageListText(QStringLiteral("一"));
     editor.registerHeading();
     type(1, RowField::Lead, QString(20000, QChar(0x3042))); // 40 KB in code page 932
 
     dialogs.files.push_back(disk.path(QStringLiteral("full.mojx")));
-    editor.triggerToolButton(4);
+    editor.run(Command::Save, Origin::Toolbar);
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("full.mojx")));
     EXPECT_TRUE(editor.hasUnsavedChanges()) << "the window never says saved";
@@ -144,16 +146,16 @@ TEST_F(EditorTest, ASaveOntoAFullDiskIsAFailedSave)
 TEST_F(EditorTest, FontCommandSetsThePanelsAndWritesFourLines)
 {
     dialogs.font = FontChoice{QStringLiteral("@ＭＳ ゴシック"), 12, false, false};
-    editor.triggerToolButton(15);
-    EXPECT_EQ(state().statusPanels[1], QStringLiteral("@ＭＳ ゴシック"));
-    EXPECT_EQ(state().statusPanels[2], QStringLiteral("フォントサイズ 12"));
+    editor.run(Command::Font, Origin::Toolbar);
+    EXPECT_EQ(state().status.font, QStringLiteral("@ＭＳ ゴシック"));
+    EXPECT_EQ(state().status.fontSize, QStringLiteral("フォントサイズ 12"));
     EXPECT_EQ(folder.read(QStringLiteral("FM3.ini")),
               cp932(QStringLiteral("@ＭＳ ゴシック\r\n 0\r\n 0\r\n教科書指定なし\r\n")));
 
-    editor.triggerMenu(MenuEntry::FontTemporary);
+    editor.run(Command::FontTemporary, Origin::Menu);
     EXPECT_TRUE(state().entry(MenuEntry::FontTemporary).checked);
     EXPECT_FALSE(state().entry(MenuEntry::FontPersistent).checked);
-    EXPECT_EQ(state().statusPanels[2], QStringLiteral("フォントサイズ 26"));
+    EXPECT_EQ(state().status.fontSize, QStringLiteral("フォントサイズ 26"));
     EXPECT_EQ(folder.read(QStringLiteral("FM3.ini")),
               cp932(QStringLiteral("@ＭＳ ゴシック\r\n 0\r\n 0\r\n教科書指定なし\r\n")))
         << "the temporary setting writes nothing";
@@ -161,7 +163,7 @@ TEST_F(EditorTest, FontCommandSetsThePanelsAndWritesFourLines)
 
 TEST_F(EditorTest, VersionInformationCreditsTheKanjiReadings)
 {
-    editor.triggerMenu(MenuEntry::VersionName);
+    editor.run(Command::About, Origin::Menu);
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("KANJIDIC2")));
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("CC BY-SA 4.0")));

@@ -58,14 +58,14 @@ TEST_F(EditorTest, CharacterLimitColoursRowsAndBeepsOncePerRedRow)
     EXPECT_EQ(state().rows[3].background[0], colours::kOverLimit);
     EXPECT_EQ(dialogs.beeps, 2 * 2) << "two red rows, checked at the cell change and at the end";
 
-    editor.triggerMenu(MenuEntry::Limit17);
-    editor.triggerMenu(MenuEntry::SpacingNarrow);
+    editor.run(Command::Limit17, Origin::Menu);
+    editor.run(Command::SpacingNarrow, Origin::Menu);
     EXPECT_EQ(editor.characterLimit(), 22);
     EXPECT_EQ(state().editingIndicator, QStringLiteral("　編集中（文字制限２２字）"));
-    editor.triggerMenu(MenuEntry::SpacingNormal);
+    editor.run(Command::SpacingNormal, Origin::Menu);
     EXPECT_EQ(state().editingIndicator, QStringLiteral("　編集中（文字制限１７字）"));
-    editor.triggerMenu(MenuEntry::SpacingNarrow);
-    editor.triggerMenu(MenuEntry::Limit10);
+    editor.run(Command::SpacingNarrow, Origin::Menu);
+    editor.run(Command::Limit10, Origin::Menu);
     EXPECT_TRUE(state().entry(MenuEntry::SpacingNormal).checked);
     EXPECT_EQ(editor.characterLimit(), 10);
     EXPECT_EQ(state().editingIndicator, QStringLiteral("　編集中（文字制限１０字）"));
@@ -98,7 +98,7 @@ TEST_F(EditorTest, EnterMovesThroughTheCellsAndOffersANewPageAfterRow10)
                                     RowField::SecondWord, RowField::Tail}));
     EXPECT_EQ(state().cursor, (CellPosition{2, RowField::Lead}));
 
-    editor.triggerMenu(MenuEntry::NoPassReading);
+    editor.run(Command::NoPassReading, Origin::Menu);
     editor.clickCell(2, RowField::FirstWord);
     editor.editBoxEnter();
     EXPECT_EQ(state().cursor, (CellPosition{2, RowField::FirstReading}));
@@ -122,13 +122,13 @@ TEST_F(EditorTest, ArrowPadAndKeysFollowTheKeyType)
     editor.arrowPad(Arrow::Up);
     EXPECT_EQ(state().cursor, (CellPosition{2, RowField::FirstWord}));
 
-    editor.triggerMenu(MenuEntry::KeysHard);
+    editor.run(Command::KeysHard, Origin::Menu);
     EXPECT_EQ(state().padVisible, (std::array<bool, 5>{}));
     EXPECT_TRUE(editor.arrowKey(Arrow::Down));
     EXPECT_EQ(state().cursor, (CellPosition{3, RowField::FirstWord}));
 
-    editor.triggerMenu(MenuEntry::KeysSoft);
-    editor.triggerMenu(MenuEntry::KeysDownOnly);
+    editor.run(Command::KeysSoft, Origin::Menu);
+    editor.run(Command::KeysDownOnly, Origin::Menu);
     EXPECT_TRUE(editor.downOnlyPad());
     editor.editBoxEnter();
     EXPECT_EQ(state().cursor, (CellPosition{4, RowField::FirstWord}));

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolBar>
 
 using namespace kakitori;
 
@@ -44,15 +45,24 @@ protected:
 
 } // namespace
 
-TEST_F(MainWindowTest, ToolbarButtonsAreAddressedByIndex)
+TEST_F(MainWindowTest, ToolbarFollowsTheCommandMap)
 {
-    EXPECT_EQ(window.toolAction(1)->toolTip(), QStringLiteral("ファイルを開く"));
-    EXPECT_TRUE(window.toolAction(5)->isSeparator());
-    EXPECT_FALSE(window.toolAction(4)->isEnabled());
-    EXPECT_FALSE(window.toolAction(23)->isVisible());
+    const QList<QAction*> actions = window.toolbar()->actions();
+    ASSERT_EQ(actions.size(), kToolbarPlaces);
+    for (const ToolButtonInfo& info : toolButtons()) {
+        SCOPED_TRACE(info.index);
+        QAction* action = actions[info.index - 1];
+        EXPECT_EQ(action->isSeparator(), info.command == Command::Count);
+        if (info.command != Command::Count) {
+            EXPECT_EQ(action, window.toolAction(info.command));
+        }
+    }
+    EXPECT_EQ(window.toolAction(Command::Open)->toolTip(), QStringLiteral("ファイルを開く"));
+    EXPECT_FALSE(window.toolAction(Command::Save)->isEnabled());
+    EXPECT_FALSE(window.toolAction(Command::ListTable)->isVisible());
 
     dialogs.files.push_back(resourcePath(QStringLiteral("sample.mojx")));
-    window.toolAction(1)->trigger();
+    window.toolAction(Command::Open)->trigger();
     EXPECT_EQ(window.pageList()->count(), 4);
     EXPECT_EQ(window.windowTitle().left(9), QStringLiteral("2002筆丸さん　"));
     EXPECT_TRUE(window.menuAction(MenuEntry::PrintWriting)->isEnabled());
@@ -115,7 +125,7 @@ TEST_F(MainWindowTest, CloseBoxAsksWhileChangesAreUnsaved)
 TEST_F(MainWindowTest, TheWideViewAndTheArrangementBoardThroughTheWindow)
 {
     openSample();
-    window.toolAction(12)->trigger();
+    window.toolAction(Command::KanjiPanel)->trigger();
     EXPECT_EQ(window.centralWidget()->width(), px(12300));
     QTest::mouseClick(window.kanjiPanel().gradeButton(1), Qt::LeftButton);
     EXPECT_TRUE(window.kanjiPanel().cell(0)->isVisible());
