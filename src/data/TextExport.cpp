@@ -18,10 +18,14 @@ constexpr qsizetype kMaxImportLines = 100000;
 
 QString appendTextExport(const QString& path, const QString& text)
 {
-    const Cp932Encoding encoded = encodeCp932(text);
+    // A text box on this platform ends its lines with LF alone; the files of the tool use CR LF.
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    const Cp932Encoding encoded = encodeCp932(lines);
     if (!encoded.ok())
         return QStringLiteral("「%1」はテキストファイルに書けない文字です。")
-            .arg(characterAt(text, encoded.badIndex));
+            .arg(characterAt(lines, encoded.badIndex));
     // The old content and the new text are written as one new file, so a write that fails half
     // way (a full disk) leaves the file as it was instead of ending in half a line.
     QByteArray content;

@@ -7,7 +7,8 @@ namespace kakitori {
 
 // The arrangement board's text moves to and from plain text or CSV files in code page 932.
 
-// Appends text and CR LF to path (created if missing). Returns an error message, or empty.
+// Appends text and CR LF to path (created if missing), every line break of text as CR LF.
+// Returns an error message, or empty.
 QString appendTextExport(const QString& path, const QString& text);
 
 struct TextImport {

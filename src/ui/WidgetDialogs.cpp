@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace kakitori {
 
@@ -46,6 +47,13 @@ std::optional<QString> WidgetDialogs::chooseFileToOpen(const QString& filter)
     return path.isEmpty() ? std::nullopt : std::optional(path);
 }
 
+QString extensionOfFilter(const QString& filter)
+{
+    static const QRegularExpression pattern(QStringLiteral(R"(\*\.(\w+)\)?\s*$)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
 std::optional<QString> WidgetDialogs::chooseFileToSave(const QString& suggested,
                                                        const QString& filter)
 {
@@ -53,8 +61,12 @@ std::optional<QString> WidgetDialogs::chooseFileToSave(const QString& suggested,
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The overwrite question is the editor's own.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    // A name typed without an extension still becomes a problem file the open dialog lists.
-    dialog.setDefaultSuffix(QStringLiteral("mojx"));
+    // A name typed without an extension gets the extension of the chosen filter, so a problem
+    // file is listed by the open dialog and a text export is never taken for a problem.
+    dialog.setDefaultSuffix(extensionOfFilter(filter.section(QStringLiteral(";;"), 0, 0)));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& chosen) { dialog.setDefaultSuffix(extensionOfFilter(chosen)); });
     dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

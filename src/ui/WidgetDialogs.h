@@ -2,9 +2,14 @@
 
 #include "editor/EditorDialogs.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace kakitori {
+
+// The extension a file dialog's filter names last ("csvファイル(*.csv) (*.csv)" gives "csv").
+QString extensionOfFilter(const QString& filter);
 
 // The editor's dialogs as real message boxes, file dialogs and the font dialog.
 class WidgetDialogs : public EditorDialogs {

@@ -156,3 +156,12 @@ TEST(FileWriting, SettingsAndExportsOnAFullDiskKeepTheirOldContent)
     EXPECT_FALSE(appendTextExport(exported, QStringLiteral("空")).isEmpty());
     EXPECT_EQ(contentOf(exported), exportBefore);
 }
+
+TEST(FileWriting, ExportsEndEveryLineWithCrLf)
+{
+    TestFolder folder;
+    const QString path = folder.path(QStringLiteral("board.txt"));
+    ASSERT_TRUE(appendTextExport(path, QStringLiteral("山\n川\r\n海")).isEmpty());
+    EXPECT_EQ(folder.read(QStringLiteral("board.txt")),
+              cp932(QStringLiteral("山\r\n川\r\n海\r\n")));
+}

@@ -142,3 +142,44 @@ TEST_F(EditorTest, AnUnusableSearchTextSaysWhyUnderTheSearchBox)
     EXPECT_EQ(state().searchHint, kSearchHint);
     EXPECT_EQ(editor.kanjiBrowser().cells()[0].text, QStringLiteral("学"));
 }
+
+TEST_F(EditorKanjiTest, ASearchResultClickedTwiceKeepsItsColourAndCanBePlacedAgain)
+{
+    editor.searchKanji(QStringLiteral("がく"));
+    const int gaku = cellOf(QStringLiteral("学"));
+    ASSERT_GE(gaku, 0);
+    const BrowserColour colour = editor.kanjiBrowser().cells()[gaku].background;
+    ASSERT_NE(colour, 0xFFFFFFu);
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        editor.clickKanjiCell(gaku);
+        EXPECT_EQ(cell(2, RowField::FirstWord), QStringLiteral("学"));
+        editor.clickKanjiCell(gaku);
+        EXPECT_TRUE(cell(2, RowField::FirstWord).isEmpty()) << "taken out again";
+        EXPECT_EQ(editor.kanjiBrowser().cells()[gaku].background, colour);
+    }
+    EXPECT_TRUE(cell(3, RowField::FirstWord).isEmpty()) << "never placed twice";
+}
+
+TEST_F(EditorKanjiTest, HidingThePanelPutsTheNarrowViewBack)
+{
+    editor.showKanjiGrade(1);
+    ASSERT_TRUE(state().button(Command::ListTable).visible);
+    editor.run(Command::HideKanjiPanel, Origin::Menu);
+    EXPECT_EQ(state().windowWidth, 9700);
+    for (Command c :
+         {Command::ListTable, Command::PracticeBook, Command::Publisher, Command::PourIn})
+        EXPECT_FALSE(state().button(c).visible) << static_cast<int>(c);
+    EXPECT_EQ(state().padVisible, (std::array<bool, 5>{true, true, true, true, true}))
+        << "the soft key type's pad";
+}
+
+TEST_F(EditorTest, KanjiClickedIntoAnUnregisteredPageAskForItsHeading)
+{
+    editor.run(Command::KanjiPanel, Origin::Toolbar); // starts a blank page
+    ASSERT_EQ(state().pageListColour, PageListColour::Yellow);
+    editor.showKanjiGrade(1);
+    editor.clickKanjiCell(1);
+    EXPECT_TRUE(state().editingIndicatorVisible);
+    EXPECT_EQ(state().editingIndicator, QStringLiteral("見出しを登録してください"));
+}

@@ -2,6 +2,9 @@
 
 #include "data/PageLine.h"
 
+#include <functional>
+#include <vector>
+
 using namespace kakitori;
 
 namespace {
@@ -182,4 +185,60 @@ TEST_F(EditorTest, ASettingsFileThatCannotBeWrittenIsToldAndKeepsNothingHalfWrit
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("FM3.ini")));
     EXPECT_EQ(state().status.font, QStringLiteral("@ＭＳ 明朝")) << "the choice still holds now";
+}
+
+TEST_F(EditorTest, AfterRegistrationTheEditBoxTakesTheFocusAndTheFirstKey)
+{
+    openLines(threePages());
+    editor.run(Command::AddPage, Origin::Menu);
+    editor.setPageListText(QStringLiteral("四"));
+    // The window shows the state on changed() and moves the focus when asked: a focus asked for
+    // before the window has enabled the edit box goes nowhere.
+    std::vector<QString> events;
+    QObject::connect(&editor, &Editor::changed,
+                     [&] { events.push_back(QStringLiteral("changed")); });
+    QObject::connect(&editor, &Editor::focusRequested, [&](FocusTarget target) {
+        events.push_back(target == FocusTarget::EditBox ? QStringLiteral("edit box")
+                                                        : QStringLiteral("page list"));
+    });
+    editor.pageListEnter();
+    EXPECT_EQ(events,
+              (std::vector<QString>{QStringLiteral("changed"), QStringLiteral("edit box")}));
+    EXPECT_TRUE(state().editBoxEnabled);
+    editor.editBoxEdited(QStringLiteral("は"));
+    EXPECT_EQ(cell(1, RowField::Lead), QStringLiteral("は"));
+    EXPECT_EQ(headingOfLine(editor.problem().line(3)), QStringLiteral("四"));
+}
+
+TEST_F(EditorTest, APageWithAnEmptyHeadingSavesFromTheMenuToo)
+{
+    openLines({pageLine(QString(), QStringLiteral("ＭＳ 明朝"), {{"あ"}})});
+    editor.choosePage(0);
+    type(1, RowField::Lead, QStringLiteral("いま"));
+    dialogs.files.push_back(folder.path(QStringLiteral("saved.mojx")));
+    editor.run(Command::Save, Origin::Menu);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.value(0).toStdString();
+    EXPECT_TRUE(folder.exists(QStringLiteral("saved.mojx")));
+    EXPECT_FALSE(editor.hasUnsavedChanges());
+}
+
+TEST_F(EditorTest, EveryCommandAnnouncesOneChange)
+{
+    openLines(threePages());
+    int changes = 0;
+    QObject::connect(&editor, &Editor::changed, [&] { ++changes; });
+    const std::function<void()> commands[] = {
+        [&] { editor.choosePage(1); },
+        [&] { editor.run(Command::AddPage, Origin::Toolbar); },
+        [&] { editor.registerHeading(); },
+        [&] { editor.editBoxEdited(QStringLiteral("あ")); },
+        [&] { editor.run(Command::KanjiPanel, Origin::Toolbar); },
+        [&] { editor.run(Command::ArrangeGo, Origin::Menu); },
+    };
+    for (size_t i = 0; i < std::size(commands); ++i) {
+        SCOPED_TRACE(i);
+        changes = 0;
+        commands[i]();
+        EXPECT_EQ(changes, 1);
+    }
 }

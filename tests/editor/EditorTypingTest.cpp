@@ -144,3 +144,19 @@ TEST_F(EditorTest, FiveCellSwitchMovesTheCursor)
     editor.toggleFiveCellSwitch(2);
     EXPECT_EQ(state().cursor, (CellPosition{2, RowField::Lead}));
 }
+
+TEST_F(EditorTest, EnterFromACellAnotherRowHidesNeverWritesOutsideTheRows)
+{
+    openLines({pageLine(QStringLiteral("一"), QStringLiteral("ＭＳ 明朝"),
+                        {{"あ", "山", "やま", "に", "川", "かわ", "と"}})});
+    editor.choosePage(0);
+    editor.run(Command::KeysHard, Origin::Menu);
+    editor.clickCell(1, RowField::Tail);
+    ASSERT_TRUE(editor.arrowKey(Arrow::Down));
+    EXPECT_EQ(state().cursor, (CellPosition{2, RowField::Middle})) << "row 2 hides its tail";
+    editor.editBoxEnter();
+    EXPECT_EQ(state().cursor, (CellPosition{3, RowField::Lead}));
+    editor.editBoxEdited(QStringLiteral("う"));
+    EXPECT_EQ(cell(3, RowField::Lead), QStringLiteral("う"));
+    EXPECT_EQ(editor.problem().page(0).font, QStringLiteral("ＭＳ 明朝"));
+}

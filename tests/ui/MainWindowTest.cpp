@@ -4,10 +4,12 @@
 #include "ui/KanjiPanelView.h"
 #include "ui/RowGridView.h"
 #include "ui/ScreenGeometry.h"
+#include "ui/WidgetDialogs.h"
 
 #include "EditorFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QPlainTextEdit>
@@ -148,4 +150,30 @@ TEST_F(MainWindowTest, TheWideViewAndTheArrangementBoardThroughTheWindow)
     EXPECT_FALSE(window.kanjiPanel().board()->isVisible());
     EXPECT_TRUE(window.grid().cellLabel(1, RowField::Lead)->isVisible());
     EXPECT_TRUE(window.editBox()->isVisible());
+}
+
+TEST_F(MainWindowTest, AfterRegisteringAHeadingTheFirstKeyLandsInTheFirstCell)
+{
+    openSample();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.editor().run(Command::AddPage, Origin::Menu);
+    window.pageList()->setFocus();
+    QTest::keyClicks(window.pageList(), QStringLiteral("four"));
+    QTest::keyClick(window.pageList(), Qt::Key_Return);
+    EXPECT_TRUE(window.editBox()->hasFocus());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("abc"));
+    EXPECT_EQ(window.editor().state().cells.rows[0][RowField::Lead], QStringLiteral("abc"));
+    EXPECT_EQ(window.editor().state().pageListEntries.last(), QStringLiteral("four"))
+        << "the keys did not go into the heading";
+}
+
+TEST(WidgetDialogs, ASaveDialogAddsTheExtensionOfItsOwnFilter)
+{
+    EXPECT_EQ(extensionOfFilter(QStringLiteral("問題ファイル(*.mojx) (*.mojx)")),
+              QStringLiteral("mojx"));
+    EXPECT_EQ(extensionOfFilter(QStringLiteral("csvファイル(*.csv) (*.csv)")),
+              QStringLiteral("csv"));
+    EXPECT_EQ(extensionOfFilter(QStringLiteral("テキストファイル(*.txt) (*.txt)")),
+              QStringLiteral("txt"));
 }
