@@ -253,9 +253,10 @@ void Editor::windowClosing()
 
 void Editor::blinkTick()
 {
+    if (!m_state.hintArrowBlinking)
+        return; // the timer runs on; nothing changes, nothing to announce
     const ChangeScope scope(*this);
-    if (m_state.hintArrowBlinking)
-        m_state.hintArrowVisible = !m_state.hintArrowVisible;
+    m_state.hintArrowVisible = !m_state.hintArrowVisible;
 }
 
 } // namespace kakitori

@@ -1,34 +1,13 @@
 #include "app/CommandLine.h"
 #include "data/ProblemFile.h"
 
-#include "TestFiles.h"
+#include "CommandRun.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
 
 using namespace kakitori;
-
-namespace {
-
-struct CommandRun {
-    std::optional<int> code;
-    QString out;
-    QString err;
-};
-
-CommandRun runCommand(const QStringList& args)
-{
-    CommandRun result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.code = runSubcommand(args, out, err);
-    return result;
-}
-
-const QString kSample = resourcePath(QStringLiteral("sample.mojx"));
-
-} // namespace
 
 TEST(CommandLine, PagesListsIndexHeadingAndFieldCount)
 {

@@ -3,7 +3,7 @@
 #include "app/CommandLine.h"
 #include "data/ProblemFile.h"
 
-#include "TestFiles.h"
+#include "CommandRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,27 +13,6 @@
 #include <sys/stat.h>
 
 using namespace kakitori;
-
-namespace {
-
-struct CommandRun {
-    std::optional<int> code;
-    QString out;
-    QString err;
-};
-
-CommandRun run(const QStringList& args)
-{
-    CommandRun result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.code = runSubcommand(args, out, err);
-    return result;
-}
-
-const QString kSample = resourcePath(QStringLiteral("sample.mojx"));
-
-} // namespace
 
 TEST(OutputSafety, RenderNeverWritesOverItsInputOrAPipe)
 {
@@ -48,8 +27,8 @@ TEST(OutputSafety, RenderNeverWritesOverItsInputOrAPipe)
         for (const char* option : {"--pdf", "--trace"}) {
             SCOPED_TRACE(option + output.toStdString());
             const CommandRun r =
-                run({QStringLiteral("render"), problem, QStringLiteral("--sheet"),
-                     QStringLiteral("writing"), QString::fromLatin1(option), output});
+                runCommand({QStringLiteral("render"), problem, QStringLiteral("--sheet"),
+                            QStringLiteral("writing"), QString::fromLatin1(option), output});
             EXPECT_EQ(r.code, kExitUsage);
             EXPECT_FALSE(r.err.isEmpty());
         }
@@ -61,9 +40,10 @@ TEST(OutputSafety, RenderNeverWritesOverItsInputOrAPipe)
 
 TEST(OutputSafety, RenderIntoAMissingFolderSaysSoInOneLine)
 {
-    const CommandRun r = run({QStringLiteral("render"), kSample, QStringLiteral("--sheet"),
-                              QStringLiteral("three"), QStringLiteral("--all"),
-                              QStringLiteral("--pdf"), QStringLiteral("/nonexistent/dir/a.pdf")});
+    const CommandRun r =
+        runCommand({QStringLiteral("render"), kSample, QStringLiteral("--sheet"),
+                    QStringLiteral("three"), QStringLiteral("--all"), QStringLiteral("--pdf"),
+                    QStringLiteral("/nonexistent/dir/a.pdf")});
     EXPECT_EQ(r.code, kExitFailure);
     EXPECT_EQ(r.err.count(u'\n'), 1) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(QStringLiteral("a.pdf")));
@@ -77,9 +57,9 @@ TEST(OutputSafety, RenderOntoAFullDiskFailsAndLeavesNoFile)
     for (const char* option : {"--pdf", "--trace"}) {
         SCOPED_TRACE(option);
         const QString output = disk.path(QStringLiteral("sheets.out"));
-        const CommandRun r = run({QStringLiteral("render"), kSample, QStringLiteral("--sheet"),
-                                  QStringLiteral("three"), QStringLiteral("--all"),
-                                  QString::fromLatin1(option), output});
+        const CommandRun r = runCommand(
+            {QStringLiteral("render"), kSample, QStringLiteral("--sheet"), QStringLiteral("three"),
+             QStringLiteral("--all"), QString::fromLatin1(option), output});
         EXPECT_EQ(r.code, kExitFailure);
         EXPECT_FALSE(r.err.isEmpty());
         EXPECT_EQ(QDir(disk.path(QString())).entryList(QDir::Files), QStringList())
@@ -93,7 +73,8 @@ TEST(OutputSafety, ConvertSavesAsTheWindowSaves)
     // A file an editor of this machine saved: UTF-8 with a byte-order mark, LF line ends.
     const QString in = folder.write(QStringLiteral("edited.mojx"),
                                     "\xEF\xBB\xBF" + kSampleLine.toUtf8() + "\n二頁," + "\n");
-    const CommandRun r = run({QStringLiteral("convert"), in, folder.path(QStringLiteral("out"))});
+    const CommandRun r =
+        runCommand({QStringLiteral("convert"), in, folder.path(QStringLiteral("out"))});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, folder.path(QStringLiteral("out.mojx")) + u'\n') << "the suffix is added";
     EXPECT_EQ(folder.read(QStringLiteral("out.mojx")),
@@ -103,8 +84,9 @@ TEST(OutputSafety, ConvertSavesAsTheWindowSaves)
     const QByteArray first = folder.read(QStringLiteral("out.mojx"));
     const QString old =
         folder.write(QStringLiteral("old.moj"), cp932(QStringLiteral("旧,")) + "\r\n");
-    ASSERT_EQ(run({QStringLiteral("convert"), old, folder.path(QStringLiteral("out.mojx"))}).code,
-              0);
+    ASSERT_EQ(
+        runCommand({QStringLiteral("convert"), old, folder.path(QStringLiteral("out.mojx"))}).code,
+        0);
     EXPECT_EQ(folder.read(QStringLiteral("outBK.mojx")), first);
     EXPECT_EQ(folder.read(QStringLiteral("out.mojx")), cp932(QStringLiteral("旧,")) + "\r\n");
 }
@@ -116,17 +98,17 @@ TEST(OutputSafety, ConvertRefusesWhatTheSaveRefuses)
         folder.write(QStringLiteral("in.mojx"),
                      QStringLiteral("頁,𠮷野家\n").toUtf8()); // no code page 932 form
     const CommandRun unencodable =
-        run({QStringLiteral("convert"), in, folder.path(QStringLiteral("out.mojx"))});
+        runCommand({QStringLiteral("convert"), in, folder.path(QStringLiteral("out.mojx"))});
     EXPECT_EQ(unencodable.code, kExitFailure);
     EXPECT_TRUE(unencodable.err.contains(QStringLiteral("1頁")));
     EXPECT_FALSE(folder.exists(QStringLiteral("out.mojx")));
 
     const QByteArray before = folder.read(QStringLiteral("in.mojx"));
-    EXPECT_EQ(run({QStringLiteral("convert"), in, in}).code, kExitUsage);
+    EXPECT_EQ(runCommand({QStringLiteral("convert"), in, in}).code, kExitUsage);
     EXPECT_EQ(folder.read(QStringLiteral("in.mojx")), before);
-    EXPECT_EQ(run({QStringLiteral("convert"), folder.path(QStringLiteral("missing.mojx")),
-                   folder.path(QStringLiteral("x.mojx"))})
+    EXPECT_EQ(runCommand({QStringLiteral("convert"), folder.path(QStringLiteral("missing.mojx")),
+                          folder.path(QStringLiteral("x.mojx"))})
                   .code,
               kExitFailure);
-    EXPECT_EQ(run({QStringLiteral("convert"), in}).code, kExitUsage);
+    EXPECT_EQ(runCommand({QStringLiteral("convert"), in}).code, kExitUsage);
 }
