@@ -162,13 +162,16 @@ TEST_F(EditorPrintingTest, EverySheetPrintsFromTheToolbarAloneAndInBatch)
         {Command::PrintThree, true, true, 12},     {Command::PrintWriting, false, true, 3}};
     editor.run(Command::PrinterDirect, Origin::Menu);
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "command " << static_cast<int>(c.button)
+                                        << (c.twoSheet ? ", two-sheet" : "")
+                                        << (c.batch ? ", batch" : ""));
         printer.surface.clear();
         if (c.twoSheet != state().entry(MenuEntry::TwoSheetReading).checked)
             editor.run(Command::TwoSheetReading, Origin::Menu);
         if (c.batch)
             editor.run(Command::BatchAll, Origin::Menu);
         editor.run(c.button, Origin::Toolbar);
-        EXPECT_EQ(printer.pages(), c.pages) << "button " << static_cast<int>(c.button);
+        EXPECT_EQ(printer.pages(), c.pages);
     }
 }
 

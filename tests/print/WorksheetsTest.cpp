@@ -122,6 +122,7 @@ TEST(ReadingSheet, PitchFollowsSpacingAndFontSize)
                  {true, 25, 453.42857142857144},
                  {false, 20, 483.6571428571429}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.narrow ? "狭い" : "普通") << " at " << c.size);
         SheetInput in = sample(true);
         in.options.narrowReadingSpacing = c.narrow;
         in.options.printFontSize = c.size;
