@@ -121,7 +121,9 @@ void PainterSurface::drawTurned(double x, double y, const QString& character, co
     m_painter.translate(centre);
     m_painter.rotate(-90);
     m_painter.translate(-centre);
-    const QPointF baseline(x, y + face.ascent());
+    // The glyph's em box is centred on the cell, so in a proportional face too the turned glyph
+    // stands in the em square about the cell's centre.
+    const QPointF baseline(centre.x() - height / 2, y + face.ascent());
     VerticalFace& vertical = verticalFaceFor(face.font());
     const quint32 glyph = vertical.raw.isValid() ? vertical.glyphs->glyphFor(c) : 0;
     if (glyph != 0) {

@@ -7,8 +7,12 @@
 namespace kakitori {
 
 // A face as the surfaces draw and measure it: its size in twips as pixels, so both back ends
-// measure and draw in twips and a trace and a PDF agree to the twip. Faces are looked up once
-// per name, size and style; advances once per character.
+// measure and draw in twips and a trace and a PDF agree to the twip. Its line is one em high
+// and its baseline at the same fraction of the em in every face; advances are the face's own. Faces
+// are looked up once per name, size and style; advances once per character. How far below the top
+// of its line box a face's baseline stands, as a fraction of the em.
+constexpr double kBaselineOfEm = 0.88;
+
 class PrintFace {
 public:
     PrintFace(const QString& name, double points, bool bold, bool italic);
