@@ -2,14 +2,19 @@
 
 #include "ui/ScreenGeometry.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+
+#include <algorithm>
+#include <cmath>
 
 namespace kakitori {
 
@@ -37,13 +42,27 @@ protected:
     }
 };
 
+// Room beside a title for a window icon and three caption buttons as wide as Windows draws them
+// (46 px); it also keeps a centred title clear of a close button on one side.
+constexpr int kTitleBarAllowance = 160;
+
+// The narrowest window whose title bar shows the whole title. The title bar's font is the window
+// manager's; measure the application's, bold as many title bars draw it.
+int titleBarWidth(const QString& title)
+{
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return int(std::ceil(QFontMetricsF(font).horizontalAdvance(title))) + kTitleBarAllowance;
+}
+
 } // namespace
 
 ColourWindow::ColourWindow(Editor& editor, QWidget* parent)
     : QDialog(parent), m_editor(editor), m_sample(new QLabel(QStringLiteral("亜"), this))
 {
     setWindowTitle(QStringLiteral("色設定"));
-    setFixedSize(px(1440) + 60, px(3555) + 40);
+    // The controls fill the width, so it is settled first; the height is what they take.
+    const int windowWidth = std::max(px(1440) + 60, titleBarWidth(windowTitle()));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
@@ -52,10 +71,10 @@ ColourWindow::ColourWindow(Editor& editor, QWidget* parent)
     m_sample->setFont(screenFont(QStringLiteral("ＭＳ Ｐゴシック"), 48));
     m_sample->setAlignment(Qt::AlignCenter);
     m_sample->setAutoFillBackground(true);
-    m_sample->setGeometry(10, 10, width() - 20, 80);
+    m_sample->setGeometry(10, 10, windowWidth - 20, 80);
 
     auto* frame = new QGroupBox(QStringLiteral("なぞり書き色"), this);
-    frame->setGeometry(10, 100, width() - 20, 130);
+    frame->setGeometry(10, 100, windowWidth - 20, 130);
     auto* group = new QButtonGroup(this);
     const QString captions[] = {QStringLiteral("淡い"), QString(), QString(),
                                 QStringLiteral("濃い")};
@@ -74,9 +93,10 @@ ColourWindow::ColourWindow(Editor& editor, QWidget* parent)
     });
 
     auto* decide = new QPushButton(QStringLiteral("決定"), this);
-    decide->setGeometry(10, 240, width() - 20, 26);
+    decide->setGeometry(10, 240, windowWidth - 20, 26);
     auto* cancel = new QPushButton(QStringLiteral("取り消し"), this);
-    cancel->setGeometry(10, 272, width() - 20, 26);
+    cancel->setGeometry(10, 272, windowWidth - 20, 26);
+    setFixedSize(windowWidth, cancel->geometry().bottom() + 1 + 10);
     connect(decide, &QPushButton::clicked, this, [this] {
         m_editor.colourWindowDecided(m_choice);
         accept();
@@ -88,15 +108,18 @@ ColourWindow::ColourWindow(Editor& editor, QWidget* parent)
 }
 
 KanaPositionWindow::KanaPositionWindow(Editor& editor, QWidget* parent)
-    : QDialog(parent), m_editor(editor), m_sample(nullptr),
-      m_vertical(new QSlider(Qt::Vertical, this)), m_horizontal(new QSlider(Qt::Horizontal, this))
+    : QDialog(parent), m_editor(editor)
 {
     setWindowTitle(QStringLiteral("かな印字位置調整"));
-    setFixedSize(px(2865), px(2745) + 10);
-    auto* box = new GuideBox(this);
+    // The controls stand where they were designed, on a panel centred in a window that may be
+    // wider for its title.
+    auto* panel = new QWidget(this);
+    auto* box = new GuideBox(panel);
     box->setGeometry(pxRect(240, 240, 1935, 1815));
-    m_sample = new QLabel(QStringLiteral("亜"), this);
+    m_sample = new QLabel(QStringLiteral("亜"), panel);
     m_sample->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_vertical = new QSlider(Qt::Vertical, panel);
+    m_horizontal = new QSlider(Qt::Horizontal, panel);
     for (QSlider* slider : {m_vertical, m_horizontal}) {
         slider->setRange(-10, 10);
         slider->setSingleStep(1);
@@ -107,12 +130,17 @@ KanaPositionWindow::KanaPositionWindow(Editor& editor, QWidget* parent)
     m_vertical->setInvertedAppearance(true);
     m_vertical->setGeometry(pxRect(2280, 0, 615, 2175));
     m_horizontal->setGeometry(pxRect(120, 2160, 2175, 630));
-    auto* centre = new QPushButton(QStringLiteral("中央"), this);
+    auto* centre = new QPushButton(QStringLiteral("中央"), panel);
     centre->setGeometry(pxRect(2280, 2280, 540, 375));
     connect(centre, &QPushButton::clicked, this, [this] {
         m_vertical->setValue(0);
         m_horizontal->setValue(0);
     });
+    // The horizontal slider's left margin on the right of the vertical one as well.
+    panel->setFixedSize(m_vertical->geometry().right() + 1 + px(120), px(2745) + 10);
+    const int windowWidth = std::max(panel->width(), titleBarWidth(windowTitle()));
+    panel->move((windowWidth - panel->width()) / 2, 0);
+    setFixedSize(windowWidth, panel->height());
     sync();
 }
 

@@ -40,9 +40,9 @@ private:
     void slidersMoved();
 
     Editor& m_editor;
-    QLabel* m_sample;
-    QSlider* m_vertical;
-    QSlider* m_horizontal;
+    QLabel* m_sample = nullptr;
+    QSlider* m_vertical = nullptr;
+    QSlider* m_horizontal = nullptr;
 };
 
 } // namespace kakitori

@@ -4,8 +4,43 @@
 #include "ui/ScreenGeometry.h"
 
 #include <QCheckBox>
+#include <QMouseEvent>
+
+#include <functional>
 
 namespace kakitori {
+
+namespace {
+
+// Where a click selects a cell; it draws nothing, so the cells beneath show through.
+class ClickTarget : public QWidget {
+public:
+    ClickTarget(QWidget* parent, std::function<void()> clicked)
+        : QWidget(parent), m_clicked(std::move(clicked))
+    {
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton)
+            m_clicked();
+        else
+            QWidget::mousePressEvent(event);
+    }
+
+private:
+    std::function<void()> m_clicked;
+};
+
+// Targets meet edge to edge; rounding each edge, not the width, keeps them so on screen.
+QRect pxEdges(const CellBox& box)
+{
+    const int left = px(box.left), top = px(box.top);
+    return {left, top, px(box.left + box.width) - left, px(box.top + box.height) - top};
+}
+
+} // namespace
 
 RowGridView::RowGridView(Editor& editor, QWidget* canvas) : QObject(canvas), m_editor(editor)
 {
@@ -23,6 +58,13 @@ RowGridView::RowGridView(Editor& editor, QWidget* canvas) : QObject(canvas), m_e
             connect(cell, &CellLabel::clicked, this,
                     [this, row, kind] { m_editor.clickCell(row, kind); });
             w.cells[f] = cell;
+        }
+        // Made after the row's cells, so they lie above them: a short cell's target reaches over
+        // its neighbours.
+        for (int f = 0; f < kRowFieldCount; ++f) {
+            const RowField kind = RowField(f);
+            w.targets[f] =
+                new ClickTarget(canvas, [this, row, kind] { m_editor.clickCell(row, kind); });
         }
     }
 }
@@ -44,6 +86,8 @@ void RowGridView::hideAll()
         w.rowNumber->hide();
         for (CellLabel* cell : w.cells)
             cell->hide();
+        for (QWidget* target : w.targets)
+            target->hide();
     }
 }
 
@@ -68,11 +112,19 @@ void RowGridView::sync(const EditorState& state)
             cell->setText(state.cells.rows[row - 1][kind]);
             cell->setLook(screenColour(r.background[f]), state.cursor == CellPosition{row, kind});
             cell->setEnabled(state.cellsEnabled);
-            cell->setVisible(!isSecondPart(kind) || r.switchOn);
+            const bool shown = !isSecondPart(kind) || r.switchOn;
+            cell->setVisible(shown);
             // Readings stand above; keep them in front of a long neighbour.
             if (kind == RowField::FirstReading || kind == RowField::SecondReading)
                 cell->raise();
+            QWidget* target = w.targets[f];
+            target->setGeometry(pxEdges(r.geometry.clickTargetsFor(r.switchOn)[f]));
+            target->setEnabled(state.cellsEnabled);
+            target->setVisible(shown);
         }
+        // Back above the readings just raised.
+        for (RowField reading : {RowField::FirstReading, RowField::SecondReading})
+            w.targets[static_cast<int>(reading)]->raise();
     }
 }
 

@@ -13,7 +13,8 @@ namespace kakitori {
 class CellLabel;
 
 // The ten rows of the working page: five-cell switch, row-number cell and seven text cells each,
-// placed where the editor's row layout says.
+// placed where the editor's row layout says. Clicks on a row's cells land on invisible targets
+// laid over them, where the layout puts each cell's click target.
 class RowGridView : public QObject {
     Q_OBJECT
 
@@ -32,6 +33,7 @@ private:
         QCheckBox* fiveCellSwitch = nullptr;
         CellLabel* rowNumber = nullptr;
         std::array<CellLabel*, kRowFieldCount> cells{};
+        std::array<QWidget*, kRowFieldCount> targets{};
     };
 
     Editor& m_editor;
