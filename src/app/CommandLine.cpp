@@ -140,7 +140,7 @@ QString usageText()
         "  kakitori pages FILE          頁ごとに 番号 TAB 見出し TAB 項目数\n"
         "  kakitori page FILE INDEX     INDEX 番目（0 から）の頁を JSON で\n"
         "  kakitori render FILE --sheet KIND [--page N | --all] [--font NAME]\n"
-        "                  [--size PT] [--no-frames] [--two-sheet] [--narrow]\n"
+        "                  [--size PT] [--no-frames] [--two-sheet] [--narrow] [--answers]\n"
         "                  [--pdf OUT] [--trace OUT]\n"
         "                               KIND: writing, practice, reading, sentence, three\n"
         "  kakitori kanji TABLE GRADE   その学年の配当表の行（TABLE: 光村図書20 など）\n"

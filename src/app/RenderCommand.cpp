@@ -53,6 +53,8 @@ std::variant<RenderRequest, QString> parse(const QStringList& args)
             r.options.twoSheetReading = true;
         } else if (a == QStringLiteral("--narrow")) {
             r.options.narrowReadingSpacing = true;
+        } else if (a == QStringLiteral("--answers")) {
+            r.options.answerKeys = true;
         } else if (a == QStringLiteral("--sheet") || a == QStringLiteral("--page") ||
                    a == QStringLiteral("--font") || a == QStringLiteral("--size") ||
                    a == QStringLiteral("--pdf") || a == QStringLiteral("--trace")) {

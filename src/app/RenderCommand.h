@@ -6,7 +6,7 @@
 namespace kakitori {
 
 // kakitori render FILE --sheet KIND [--page N | --all] [--font NAME] [--size PT] [--no-frames]
-//                 [--two-sheet] [--narrow] [--pdf OUT] [--trace OUT]
+//                 [--two-sheet] [--narrow] [--answers] [--pdf OUT] [--trace OUT]
 // Prints like the print command of the window; OUT "-" writes the trace to standard output.
 int renderCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 

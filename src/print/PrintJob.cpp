@@ -34,10 +34,23 @@ SheetLayouts layoutsOf(SheetKind kind)
     return {drawWritingTestVertical, drawWritingTestHorizontal};
 }
 
+bool hasAnswerKey(SheetKind kind)
+{
+    return kind == SheetKind::Writing || kind == SheetKind::Reading;
+}
+
+// A sheet, and with the answer keys on, its key on the page after it.
 void drawOne(PrintSurface& surface, SheetKind kind, const SheetInput& input, bool vertical)
 {
     const SheetLayouts layouts = layoutsOf(kind);
-    (vertical ? layouts.vertical : layouts.horizontal)(surface, input);
+    const Layout layout = vertical ? layouts.vertical : layouts.horizontal;
+    layout(surface, input);
+    if (!input.options.answerKeys || !hasAnswerKey(kind))
+        return;
+    SheetInput key = input;
+    key.answerKey = true;
+    surface.newPage();
+    layout(surface, key);
 }
 
 } // namespace

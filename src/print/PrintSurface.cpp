@@ -38,7 +38,7 @@ bool PrintSurface::ensurePage()
 {
     if (m_pageOpen)
         return true;
-    const PageSetup setup{m_paperSize, m_orientation, m_colorMode, width(),
+    const PageSetup setup{m_paperSize, m_orientation, m_colorMode,  width(),
                           height(),    scaleWidth(),  scaleHeight()};
     if (!beginPage(setup, !m_documentOpen))
         return false;
@@ -58,7 +58,8 @@ bool PrintSurface::print(const QString& text)
     return ok;
 }
 
-bool PrintSurface::line(double x1, double y1, double x2, double y2, std::optional<PrintColour> colour)
+bool PrintSurface::line(double x1, double y1, double x2, double y2,
+                        std::optional<PrintColour> colour)
 {
     const bool ok = ensurePage() && drawLine(x1, y1, x2, y2, colour.value_or(m_foreColor));
     m_currentX = x2;
@@ -66,7 +67,8 @@ bool PrintSurface::line(double x1, double y1, double x2, double y2, std::optiona
     return ok;
 }
 
-bool PrintSurface::box(double x1, double y1, double x2, double y2, std::optional<PrintColour> colour)
+bool PrintSurface::box(double x1, double y1, double x2, double y2,
+                       std::optional<PrintColour> colour)
 {
     const bool ok = ensurePage() && drawBox(x1, y1, x2, y2, colour.value_or(m_foreColor));
     m_currentX = x2;

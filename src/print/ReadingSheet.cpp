@@ -18,6 +18,35 @@ QString rowText(const QString& number, const Row& row, bool secondPart)
     return text;
 }
 
+// A row as the sheet prints it, one character a Print from (x, y) stepping (dx, dy); on the key
+// each word's reading follows in red beside its word, where the pupil writes it: above the row
+// in the vertical layout (right of its column once the sheet is turned), right of the column in
+// the horizontal one.
+void printRow(PrintSurface& s, const SheetInput& input, const QString& number, const Row& row,
+              bool secondPart, double x, double y, double dx, double dy)
+{
+    printCharacters(s, rowText(number, row, secondPart), x, y, dx, dy);
+    if (!input.answerKey)
+        return;
+    constexpr double kReadingSize = 15, kReadingEm = kReadingSize * 20;
+    const double size = input.options.printFontSize;
+    const int first = characterCount(number) + characterCount(row[RowField::Lead]);
+    const int second =
+        first + characterCount(row[RowField::FirstWord]) + characterCount(row[RowField::Middle]);
+    s.setFontSize(kReadingSize);
+    const auto place = [&](int index, const QString& reading) {
+        const QString text = trimHalfWidthBlanks(reading);
+        if (dx != 0)
+            printAnswer(s, text, x + dx * index, y - kReadingEm - 50, kReadingEm, 0);
+        else
+            printAnswer(s, text, x + size * 20 + 50, y + dy * index, 0, kReadingEm);
+    };
+    place(first, row[RowField::FirstReading]);
+    if (secondPart)
+        place(second, row[RowField::SecondReading]);
+    s.setFontSize(size);
+}
+
 void drawVerticalBodyFrame(PrintSurface& s)
 {
     const double w = s.scaleWidth(), h = s.scaleHeight();
@@ -45,8 +74,8 @@ void drawVerticalHalf(PrintSurface& s, const SheetInput& input, int firstRow, co
     s.setFontSize(size);
     for (int k = 0; k < 5; ++k) {
         const Row& row = input.page.rows[firstRow - 1 + 2 * k];
-        printCharacters(s, rowText(circledNumber(k + 1), row, false), 300, 1850 + 2 * k * kRowPitch,
-                        readingPitch(input.options), 0);
+        printRow(s, input, circledNumber(k + 1), row, false, 300, 1850 + 2 * k * kRowPitch,
+                 readingPitch(input.options), 0);
     }
 }
 
@@ -59,8 +88,8 @@ void drawHorizontalHalf(PrintSurface& s, const SheetInput& input, int firstRow)
     s.setFontSize(input.options.printFontSize);
     for (int k = 0; k < 5; ++k) {
         const Row& row = input.page.rows[firstRow - 1 + k];
-        printCharacters(s, rowText(circledNumber(5 - k), row, false), 500 + (2 * k + 1) * kRowPitch,
-                        600, 0, readingPitch(input.options));
+        printRow(s, input, circledNumber(5 - k), row, false, 500 + (2 * k + 1) * kRowPitch, 600, 0,
+                 readingPitch(input.options));
     }
 }
 
@@ -89,8 +118,8 @@ void drawReadingVertical(PrintSurface& s, const SheetInput& input)
     drawVerticalBodyFrame(s);
     s.setFontSize(input.options.printFontSize);
     for (int k = 0; k < kRowsPerPage; ++k)
-        printCharacters(s, rowText(circledNumber(k + 1), input.page.rows[k], false), 300,
-                        1850 + kRowPitch * k, readingPitch(input.options), 0);
+        printRow(s, input, circledNumber(k + 1), input.page.rows[k], false, 300,
+                 1850 + kRowPitch * k, readingPitch(input.options), 0);
 }
 
 void drawReadingHorizontal(PrintSurface& s, const SheetInput& input)
@@ -107,8 +136,8 @@ void drawReadingHorizontal(PrintSurface& s, const SheetInput& input)
     drawHorizontalBodyFrame(s);
     for (int k = 0; k < kRowsPerPage; ++k) {
         const int row = kRowsPerPage - k;
-        printCharacters(s, rowText(circledNumber(row), input.page.rows[row - 1], true),
-                        1000 + kRowPitch * k, 600, 0, readingPitch(input.options));
+        printRow(s, input, circledNumber(row), input.page.rows[row - 1], true, 1000 + kRowPitch * k,
+                 600, 0, readingPitch(input.options));
     }
 }
 

@@ -15,6 +15,7 @@ struct PrintOptions {
     bool narrowReadingSpacing = false; // "狭い": reading spacing 15/35 instead of 20/35
     bool twoSheetReading = false;      // "読み方２枚１組"
     int printFontSize = 25;
+    bool answerKeys = false; // "解答も印刷": a key page after each writing test and reading sheet
 };
 
 // What a sheet layout draws from: the print page, the font chosen for the job, the five-cell
@@ -24,6 +25,7 @@ struct SheetInput {
     QString font;
     std::array<bool, kRowsPerPage> switches{};
     PrintOptions options;
+    bool answerKey = false; // this drawing is the key: the answers in red in their places
 };
 
 // A page as it prints once chosen: each row's five-cell switch on when the row has a second part.

@@ -11,6 +11,15 @@ void printAt(PrintSurface& s, double x, double y, const QString& text)
     s.print(text);
 }
 
+void printAnswer(PrintSurface& surface, const QString& text, double x, double y, double dx,
+                 double dy)
+{
+    const PrintColour before = surface.foreColor();
+    surface.setForeColor(kAnswerRed);
+    printCharacters(surface, text, x, y, dx, dy);
+    surface.setForeColor(before);
+}
+
 void printCharacters(PrintSurface& s, const QString& text, double x, double y, double dx, double dy)
 {
     const QStringList chars = characters(text);

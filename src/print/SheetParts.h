@@ -11,6 +11,13 @@ namespace kakitori {
 
 constexpr PrintColour kBlack = 0;
 
+// The colour of the answers on a key page (red).
+constexpr PrintColour kAnswerRed = 0x0000FF;
+
+// Prints characters in the answer red, leaving the text colour as it was.
+void printAnswer(PrintSurface& surface, const QString& text, double x, double y, double dx,
+                 double dy);
+
 // Prints text with one Print at (x, y).
 void printAt(PrintSurface& surface, double x, double y, const QString& text);
 

@@ -23,11 +23,45 @@ RowCounts countsOf(const Row& row)
             characterCount(row[RowField::Middle]), characterCount(row[RowField::SecondWord])};
 }
 
+// A word's writing frame; its characters follow one another along x (vertical layout) or y.
+struct WordFrame {
+    QString word;
+    double x1, y1, x2, y2;
+    bool alongX;
+};
+
 // An empty word gets no frame: its zero-width frame would print as a stray line across the row.
-void frame(PrintSurface& s, int wordLength, double x1, double y1, double x2, double y2)
+void addFrame(QList<WordFrame>& frames, const QString& word, double x1, double y1, double x2,
+              double y2, bool alongX)
 {
-    if (wordLength > 0)
-        s.box(x1, y1, x2, y2, kBlack);
+    if (characterCount(word) > 0)
+        frames.append({word, x1, y1, x2, y2, alongX});
+}
+
+// The answer key writes each word in its frame at the size of the practice sheet's models, one
+// character a cell, each centred across the frame.
+void drawAnswers(PrintSurface& s, const QList<WordFrame>& frames)
+{
+    constexpr double kModelSize = 45, kModelEm = kModelSize * 20;
+    s.setFontSize(kModelSize);
+    for (const WordFrame& f : frames) {
+        const int n = characterCount(f.word);
+        if (f.alongX) {
+            const double cell = (f.x2 - f.x1) / n;
+            printAnswer(s, f.word, f.x1 + (cell - kModelEm) / 2,
+                        f.y1 + (f.y2 - f.y1 - kModelEm) / 2, cell, 0);
+        } else {
+            const double cell = (f.y2 - f.y1) / n;
+            printAnswer(s, f.word, f.x1 + (f.x2 - f.x1 - kModelEm) / 2,
+                        f.y1 + (cell - kModelEm) / 2, 0, cell);
+        }
+    }
+}
+
+void drawFrames(PrintSurface& s, const QList<WordFrame>& frames)
+{
+    for (const WordFrame& f : frames)
+        s.box(f.x1, f.y1, f.x2, f.y2, kBlack);
 }
 
 } // namespace
@@ -50,18 +84,22 @@ void drawWritingTestVertical(PrintSurface& s, const SheetInput& input)
                         550.16, 0);
     }
 
-    if (input.options.writingFrames) {
-        for (int k = 0; k < kRowsPerPage; ++k) {
-            const RowCounts n = countsOf(input.page.rows[k]);
-            const double top = 1600 + 1500.0 * k, bottom = 2500 + 1500.0 * k;
-            const double first = 800 + 550.0 * n.lead;
-            frame(s, n.firstWord, first, top, first + 1100.0 * n.firstWord, bottom);
-            if (input.switches[k]) {
-                const double second = first + 1100.0 * n.firstWord + 550.0 * n.middle;
-                frame(s, n.secondWord, second, top, second + 1100.0 * n.secondWord, bottom);
-            }
+    QList<WordFrame> frames;
+    for (int k = 0; k < kRowsPerPage; ++k) {
+        const Row& row = input.page.rows[k];
+        const RowCounts n = countsOf(row);
+        const double top = 1600 + 1500.0 * k, bottom = 2500 + 1500.0 * k;
+        const double first = 800 + 550.0 * n.lead;
+        addFrame(frames, row[RowField::FirstWord], first, top, first + 1100.0 * n.firstWord, bottom,
+                 true);
+        if (input.switches[k]) {
+            const double second = first + 1100.0 * n.firstWord + 550.0 * n.middle;
+            addFrame(frames, row[RowField::SecondWord], second, top, second + 1100.0 * n.secondWord,
+                     bottom, true);
         }
     }
+    if (input.options.writingFrames)
+        drawFrames(s, frames);
 
     s.setFontSize(15);
     for (int k = 0; k < kRowsPerPage; ++k) {
@@ -75,6 +113,8 @@ void drawWritingTestVertical(PrintSurface& s, const SheetInput& input)
                         300, 0);
     }
 
+    if (input.answerKey)
+        drawAnswers(s, frames);
     s.setFontSize(10);
     s.setCurrentX(w - 2000);
     s.setCurrentY(0);
@@ -101,20 +141,23 @@ void drawWritingTestHorizontal(PrintSurface& s, const SheetInput& input)
         return 700 + 550.0 * (n.lead + 2 * n.firstWord + n.middle);
     };
 
-    if (input.options.writingFrames) {
-        for (int k = 0; k < kRowsPerPage; ++k) {
-            const int row = kRowsPerPage - k;
-            const RowCounts n = countsOf(input.page.rows[row - 1]);
-            const double left = 300 + 1500.0 * k, right = 1400 + 1500.0 * k;
-            const double top = firstTop(n);
-            const double length = n.lead == 0 ? 1000.0 * n.firstWord : 1100.0 * n.firstWord;
-            frame(s, n.firstWord, left, top, right, top + length);
-            if (input.switches[row - 1]) {
-                const double t = secondTop(n);
-                frame(s, n.secondWord, left, t, right, t + 1100.0 * n.secondWord);
-            }
+    QList<WordFrame> frames;
+    for (int k = 0; k < kRowsPerPage; ++k) {
+        const int row = kRowsPerPage - k;
+        const Row& cells = input.page.rows[row - 1];
+        const RowCounts n = countsOf(cells);
+        const double left = 300 + 1500.0 * k, right = 1400 + 1500.0 * k;
+        const double top = firstTop(n);
+        const double length = n.lead == 0 ? 1000.0 * n.firstWord : 1100.0 * n.firstWord;
+        addFrame(frames, cells[RowField::FirstWord], left, top, right, top + length, false);
+        if (input.switches[row - 1]) {
+            const double t = secondTop(n);
+            addFrame(frames, cells[RowField::SecondWord], left, t, right, t + 1100.0 * n.secondWord,
+                     false);
         }
     }
+    if (input.options.writingFrames)
+        drawFrames(s, frames);
 
     s.setFontSize(15);
     for (int k = 0; k < kRowsPerPage; ++k) {
@@ -126,6 +169,8 @@ void drawWritingTestHorizontal(PrintSurface& s, const SheetInput& input)
         printCharacters(s, cells[RowField::SecondReading], x, secondTop(n), 0, 300);
     }
 
+    if (input.answerKey)
+        drawAnswers(s, frames);
     s.setFontSize(10);
     printAt(s, w - 1400, 10600, input.page.heading);
 }

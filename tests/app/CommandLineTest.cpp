@@ -217,3 +217,20 @@ TEST(CommandLine, TheDesktopStartsOnlyWithADisplayAndAFileOrNothing)
         }
     }
 }
+
+TEST(CommandLine, RenderWithAnswersAddsARedKeyAfterTheSheet)
+{
+    const CommandRun plain =
+        runCommand({QStringLiteral("render"), kSample, QStringLiteral("--sheet"),
+                    QStringLiteral("writing"), QStringLiteral("--page"), QStringLiteral("1"),
+                    QStringLiteral("--trace"), QStringLiteral("-")});
+    const CommandRun keyed =
+        runCommand({QStringLiteral("render"), kSample, QStringLiteral("--sheet"),
+                    QStringLiteral("writing"), QStringLiteral("--page"), QStringLiteral("1"),
+                    QStringLiteral("--answers"), QStringLiteral("--trace"), QStringLiteral("-")});
+    ASSERT_EQ(keyed.code, 0) << keyed.err.toStdString();
+    EXPECT_EQ(plain.out.count(QStringLiteral("\"op\":\"page\"")), 1);
+    EXPECT_EQ(keyed.out.count(QStringLiteral("\"op\":\"page\"")), 2);
+    EXPECT_FALSE(plain.out.contains(QStringLiteral("\"color\":255}")));
+    EXPECT_TRUE(keyed.out.contains(QStringLiteral("\"size\":45,\"color\":255}")));
+}
