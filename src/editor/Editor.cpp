@@ -127,6 +127,7 @@ void Editor::refreshDerivedState()
     tick(s, {M::SpacingNormal, M::SpacingNarrow},
          m_print.narrowSpacing() ? M::SpacingNarrow : M::SpacingNormal);
     s.entry(M::TwoSheetReading).checked = m_print.twoSheetReading();
+    s.entry(M::AnswerKeys).checked = m_print.answerKeys();
     tick(s, {M::PrinterNormal, M::PrinterDirect},
          m_print.printerAsking() ? M::PrinterNormal : M::PrinterDirect);
     tick(s, {M::Limit10, M::Limit15, M::Limit17},
@@ -248,6 +249,9 @@ void Editor::run(Command command, Origin origin)
         m_print.toggleTwoSheetReading();
         // The reading button is put back with the picture of the sheet it prints, and no tooltip.
         m_state.button(C::PrintReading).hasTooltip = false;
+        break;
+    case C::AnswerKeys:
+        m_print.toggleAnswerKeys();
         break;
     case C::BatchAll:
     case C::BatchCancel:

@@ -19,6 +19,7 @@ PrintOptions PrintOptionsModel::options() const
     options.narrowReadingSpacing = m_narrowSpacing;
     options.twoSheetReading = m_twoSheetReading;
     options.printFontSize = m_fontSize;
+    options.answerKeys = m_answerKeys;
     return options;
 }
 

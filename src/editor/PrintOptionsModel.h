@@ -27,6 +27,9 @@ public:
     void tracingIndicatorClicked();
     PrintColour tracingColour() const { return m_tracingColour; }
 
+    bool answerKeys() const { return m_answerKeys; }
+    void toggleAnswerKeys() { m_answerKeys = !m_answerKeys; }
+
     bool twoSheetReading() const { return m_twoSheetReading; }
     void toggleTwoSheetReading() { m_twoSheetReading = !m_twoSheetReading; }
 
@@ -59,6 +62,7 @@ private:
     bool m_tracing = false;
     PrintColour m_tracingColour = 0;
     bool m_twoSheetReading = false;
+    bool m_answerKeys = false;
     bool m_narrowSpacing = false;
     int m_limitChoice = 15;
     bool m_printerAsking = true;

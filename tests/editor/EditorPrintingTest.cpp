@@ -162,9 +162,9 @@ TEST_F(EditorPrintingTest, EverySheetPrintsFromTheToolbarAloneAndInBatch)
         {Command::PrintThree, true, true, 12},     {Command::PrintWriting, false, true, 3}};
     editor.run(Command::PrinterDirect, Origin::Menu);
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "command " << static_cast<int>(c.button)
-                                        << (c.twoSheet ? ", two-sheet" : "")
-                                        << (c.batch ? ", batch" : ""));
+        SCOPED_TRACE(testing::Message()
+                     << "command " << static_cast<int>(c.button)
+                     << (c.twoSheet ? ", two-sheet" : "") << (c.batch ? ", batch" : ""));
         printer.surface.clear();
         if (c.twoSheet != state().entry(MenuEntry::TwoSheetReading).checked)
             editor.run(Command::TwoSheetReading, Origin::Menu);
@@ -187,4 +187,17 @@ TEST_F(EditorPrintingTest, TheFontDialogsBoldFaceStaysInForceForEverySheet)
         if (op.kind == RecordedOp::Text) {
             EXPECT_EQ(op.font, QStringLiteral("@ＭＳ ゴシック"));
         }
+}
+
+TEST_F(EditorPrintingTest, AnswerKeysFromTheMenuFollowTheSheet)
+{
+    editor.run(Command::PrinterDirect, Origin::Menu);
+    editor.run(Command::AnswerKeys, Origin::Menu);
+    EXPECT_TRUE(state().entry(MenuEntry::AnswerKeys).checked);
+    editor.run(Command::PrintWriting, Origin::Menu);
+    EXPECT_EQ(printer.pages(), 2) << "the test and its key";
+    editor.run(Command::AnswerKeys, Origin::Menu);
+    printer.surface.clear();
+    editor.run(Command::PrintWriting, Origin::Menu);
+    EXPECT_EQ(printer.pages(), 1);
 }
