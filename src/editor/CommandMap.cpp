@@ -19,6 +19,7 @@ constexpr MenuEntryInfo kMenu[] = {
     {M::PrintReading, M::FileMenu, u"印刷‐読み方", C::PrintReading},
     {M::PrintThree, M::FileMenu, u"３票一括印刷", C::PrintThree},
     {M::PrintSentence, M::FileMenu, u"印刷-文作り", C::PrintSentence},
+    {M::ExportPdf, M::FileMenu, u"PDFに書き出す…", C::ExportPdf},
     {M::Exit, M::FileMenu, u"終了", C::Exit},
 
     {M::ToolMenu, kTop, u"ツール表示", C::Count},

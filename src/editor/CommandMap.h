@@ -21,6 +21,7 @@ enum class MenuEntry {
     PrintReading,
     PrintThree,
     PrintSentence,
+    ExportPdf,
     Exit,
     ToolMenu,
     GradeChart,
@@ -95,6 +96,7 @@ enum class Command {
     PrintReading,
     PrintThree,
     PrintSentence,
+    ExportPdf,
     Exit,
     KanjiPanel,
     HideKanjiPanel,
@@ -147,6 +149,11 @@ enum class Command {
 constexpr int kCommandCount = static_cast<int>(Command::Count);
 
 enum class Origin { Toolbar, Menu };
+
+// The commands that print, offered once there is something to print.
+inline constexpr Command kPrintCommands[] = {Command::PrintThree,    Command::PrintWriting,
+                                             Command::PrintPractice, Command::PrintReading,
+                                             Command::PrintSentence, Command::ExportPdf};
 
 struct MenuEntryInfo {
     MenuEntry entry;

@@ -11,10 +11,6 @@ namespace kakitori {
 
 namespace {
 
-constexpr Command kPrintCommands[] = {Command::PrintThree, Command::PrintWriting,
-                                      Command::PrintPractice, Command::PrintReading,
-                                      Command::PrintSentence};
-
 void tick(EditorState& s, std::initializer_list<MenuEntry> group, MenuEntry chosen)
 {
     for (MenuEntry e : group)
@@ -194,6 +190,9 @@ void Editor::run(Command command, Origin origin)
         break;
     case C::PrintSentence:
         printCommand(SheetKind::Sentence, origin);
+        break;
+    case C::ExportPdf:
+        exportPdfCommand();
         break;
     case C::Exit:
         exitCommand();

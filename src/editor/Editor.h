@@ -174,7 +174,10 @@ private:
     bool takeOutKanji(const QString& kanji);
 
     // Printing (EditorPrinting.cpp).
+    PrintJob printJob(SheetKind kind, Origin origin) const;
+    QString pdfNameFor(const PrintJob& job) const;
     void printCommand(SheetKind kind, Origin origin);
+    void exportPdfCommand();
     SheetInput printInput(int pageIndex, bool batch, Origin origin) const;
     void setTracing(bool on);
 
@@ -200,6 +203,8 @@ private:
     QString m_storedFontName;     // the font of the settings file
     QString m_dialogFileName;
     QString m_password;
+    SheetKind m_lastSheet = SheetKind::Writing; // what PDFに書き出す writes
+    Origin m_lastPrintOrigin = Origin::Menu;
 };
 
 } // namespace kakitori

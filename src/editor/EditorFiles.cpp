@@ -17,10 +17,6 @@ const QString kOpenFilter = QStringLiteral("問題ファイル(*.moj)(*.mojx) (*
 const QString kSaveFilter = QStringLiteral("問題ファイル(*.mojx) (*.mojx)");
 const QString kNewProblemPanel = QStringLiteral("ファイル");
 
-constexpr Command kPrintCommands[] = {Command::PrintThree, Command::PrintWriting,
-                                      Command::PrintPractice, Command::PrintReading,
-                                      Command::PrintSentence};
-
 } // namespace
 
 void Editor::enterEditingState()
@@ -30,7 +26,8 @@ void Editor::enterEditingState()
     m_state.button(Command::AddPage).enabled = false;
     for (Command c : kPrintCommands) {
         m_state.entry(*menuEntryOf(c)).enabled = true;
-        m_state.button(c).enabled = true;
+        if (toolButtonOf(c))
+            m_state.button(c).enabled = true;
     }
     m_state.entry(MenuEntry::PrintOptionMenu).enabled = true;
     m_state.button(Command::DeleteRows).enabled = true;

@@ -4,6 +4,10 @@
 
 #include "data/FontName.h"
 
+#include <QFileInfo>
+
+#include <map>
+
 namespace kakitori {
 
 SheetInput Editor::printInput(int pageIndex, bool batch, Origin origin) const
@@ -26,12 +30,8 @@ SheetInput Editor::printInput(int pageIndex, bool batch, Origin origin) const
     return input;
 }
 
-void Editor::printCommand(SheetKind kind, Origin origin)
+PrintJob Editor::printJob(SheetKind kind, Origin origin) const
 {
-    if (!m_printService)
-        return;
-    if (m_print.printerAsking() && !m_printService->confirmPrint())
-        return; // the batch mark stays as it was
     PrintJob job;
     job.kind = kind;
     job.batch = m_pages.batchMarked();
@@ -43,7 +43,57 @@ void Editor::printCommand(SheetKind kind, Origin origin)
     job.loadPage = [this, batch = job.batch, origin](int p) {
         return printInput(p, batch, origin);
     };
+    return job;
+}
+
+// The name a PDF of the job is offered under, in the problem file's folder: the heading (全頁
+// for a batch) and the sheet, as "二年生　一_書き取り.pdf".
+QString Editor::pdfNameFor(const PrintJob& job) const
+{
+    static const std::map<SheetKind, QString> kSheetNames = {
+        {SheetKind::Writing, QStringLiteral("書き取り")},
+        {SheetKind::Practice, QStringLiteral("練習")},
+        {SheetKind::Reading, QStringLiteral("読み方")},
+        {SheetKind::Three, QStringLiteral("３票")},
+        {SheetKind::Sentence, QStringLiteral("文作り")}};
+    QString heading = job.batch ? QStringLiteral("全頁") : m_state.pageListText;
+    // Characters a file name cannot hold on some desktop become "_".
+    for (QChar& c : heading)
+        if (QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = u'_';
+    if (heading.isEmpty())
+        heading = QStringLiteral("問題");
+    const QDir folder =
+        m_dialogFileName.isEmpty() ? m_env.workFolder : QFileInfo(m_dialogFileName).absoluteDir();
+    return folder.filePath(heading + u'_' + kSheetNames.at(job.kind) + QStringLiteral(".pdf"));
+}
+
+void Editor::printCommand(SheetKind kind, Origin origin)
+{
+    if (!m_printService)
+        return;
+    const PrintJob job = printJob(kind, origin);
+    if (m_print.printerAsking() && !m_printService->confirmPrint(pdfNameFor(job)))
+        return; // the batch mark stays as it was
+    m_lastSheet = kind;
+    m_lastPrintOrigin = origin;
     m_printService->print(job);
+    m_pages.setBatchMark(false);
+}
+
+void Editor::exportPdfCommand()
+{
+    if (!m_printService)
+        return;
+    const PrintJob job = printJob(m_lastSheet, m_lastPrintOrigin);
+    const auto path =
+        m_dialogs.chooseFileToSave(pdfNameFor(job), QStringLiteral("PDFファイル(*.pdf) (*.pdf)"));
+    if (!path)
+        return;
+    if (const QString error = m_printService->exportPdf(job, *path); !error.isEmpty()) {
+        m_dialogs.inform(QStringLiteral("エラー"), error, EditorDialogs::Icon::Warning);
+        return;
+    }
     m_pages.setBatchMark(false);
 }
 

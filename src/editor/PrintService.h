@@ -9,11 +9,14 @@ namespace kakitori {
 class PrintService {
 public:
     virtual ~PrintService() = default;
-    // The print setup dialog before a print; false when it was cancelled or failed.
-    virtual bool confirmPrint() = 0;
+    // The print setup dialog before a print; false when it was cancelled or failed. A PDF chosen
+    // there ("ファイルに出力") is offered under pdfName.
+    virtual bool confirmPrint(const QString& pdfName) = 0;
     // Shows the printer choice once; cancelling it changes nothing.
     virtual void choosePrinter() = 0;
     virtual void print(const PrintJob& job) = 0;
+    // The job as a PDF file at path, written whole or not at all; an error message, or empty.
+    virtual QString exportPdf(const PrintJob& job, const QString& path) = 0;
 };
 
 } // namespace kakitori

@@ -1,5 +1,8 @@
 #include "ui/PrinterService.h"
 
+#include "data/TextFile.h"
+
+#include <QFileInfo>
 #include <QPrintDialog>
 
 namespace kakitori {
@@ -22,8 +25,12 @@ bool PrinterService::runDialog()
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool PrinterService::confirmPrint()
+bool PrinterService::confirmPrint(const QString& pdfName)
 {
+    // A PDF chosen in the dialog is offered under the job's own name, not the previous job's.
+    if (m_printer.outputFormat() == QPrinter::PdfFormat)
+        m_printer.setOutputFileName(pdfName);
+    m_printer.setDocName(QFileInfo(pdfName).completeBaseName());
     return runDialog();
 }
 
@@ -34,9 +41,31 @@ void PrinterService::choosePrinter()
 
 void PrinterService::print(const PrintJob& job)
 {
+    if (m_printer.outputFormat() == QPrinter::PdfFormat) {
+        // A PDF is written whole or not at all, and a failure is told.
+        if (const QString error = exportPdf(job, m_printer.outputFileName()); !error.isEmpty())
+            m_dialogs.inform(QStringLiteral("エラー"), error, EditorDialogs::Icon::Warning);
+        return;
+    }
     runPrintJob(m_surface, job);
+    tellStandIns(m_surface.takeStandIns());
+}
+
+QString PrinterService::exportPdf(const PrintJob& job, const QString& path)
+{
+    PdfTarget target;
+    {
+        PainterSurface surface(target);
+        runPrintJob(surface, job);
+        tellStandIns(surface.takeStandIns());
+    }
+    return writeFileAtomically(path, target.bytes());
+}
+
+void PrinterService::tellStandIns(const QStringList& fonts)
+{
     QStringList told;
-    for (const QString& font : m_surface.takeStandIns())
+    for (const QString& font : fonts)
         if (!m_toldStandIns.contains(font)) {
             m_toldStandIns.insert(font);
             told.append(font);

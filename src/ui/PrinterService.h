@@ -19,12 +19,14 @@ class PrinterService : public PrintService {
 public:
     PrinterService(QWidget* parent, EditorDialogs& dialogs);
 
-    bool confirmPrint() override;
+    bool confirmPrint(const QString& pdfName) override;
     void choosePrinter() override;
     void print(const PrintJob& job) override;
+    QString exportPdf(const PrintJob& job, const QString& path) override;
 
 private:
     bool runDialog();
+    void tellStandIns(const QStringList& fonts);
 
     QWidget* m_parent;
     EditorDialogs& m_dialogs;

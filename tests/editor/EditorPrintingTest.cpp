@@ -14,9 +14,13 @@ public:
     int dialogs = 0;
     RecordingSurface surface;
 
-    bool confirmPrint() override
+    QStringList pdfNames; // what each printer dialog would offer for a PDF
+    QStringList exported; // the paths of PDF exports
+
+    bool confirmPrint(const QString& pdfName) override
     {
         ++dialogs;
+        pdfNames.append(pdfName);
         if (confirmations.empty())
             return false;
         const bool answer = confirmations.front();
@@ -25,6 +29,12 @@ public:
     }
     void choosePrinter() override { ++dialogs; }
     void print(const PrintJob& job) override { runPrintJob(surface, job); }
+    QString exportPdf(const PrintJob& job, const QString& path) override
+    {
+        exported.append(path);
+        runPrintJob(surface, job);
+        return {};
+    }
 
     int pages() const
     {
@@ -200,4 +210,27 @@ TEST_F(EditorPrintingTest, AnswerKeysFromTheMenuFollowTheSheet)
     printer.surface.clear();
     editor.run(Command::PrintWriting, Origin::Menu);
     EXPECT_EQ(printer.pages(), 1);
+}
+
+TEST_F(EditorPrintingTest, PdfExportWritesTheLastPrintedSheetUnderItsOwnName)
+{
+    const QString folderPath = folder.path(QString());
+    dialogs.files = {folder.path(QStringLiteral("a.pdf"))};
+    editor.run(Command::ExportPdf, Origin::Menu);
+    EXPECT_EQ(dialogs.suggestedNames.value(0),
+              QDir(folderPath).filePath(QStringLiteral("一_書き取り.pdf")))
+        << "the writing test when nothing was printed yet";
+    EXPECT_EQ(printer.exported, QStringList{folder.path(QStringLiteral("a.pdf"))});
+
+    printer.confirmations = {true};
+    editor.run(Command::PrintPractice, Origin::Menu);
+    EXPECT_EQ(printer.pdfNames.value(0), QDir(folderPath).filePath(QStringLiteral("一_練習.pdf")))
+        << "the printer dialog offers the same name for a PDF";
+    editor.run(Command::BatchAll, Origin::Menu);
+    dialogs.files = {QString()}; // cancelled
+    editor.run(Command::ExportPdf, Origin::Menu);
+    EXPECT_EQ(dialogs.suggestedNames.value(1),
+              QDir(folderPath).filePath(QStringLiteral("全頁_練習.pdf")));
+    EXPECT_EQ(printer.exported.size(), 1) << "a cancelled dialog writes nothing";
+    EXPECT_EQ(state().pageListColour, PageListColour::Green) << "and keeps the batch mark";
 }
