@@ -46,6 +46,7 @@ constexpr MenuEntryInfo kMenu[] = {
     {M::BatchCancel, M::BatchPrint, u"キャンセル", C::BatchCancel},
     {M::KanaPosition, M::PrintOptionMenu, u"かな印字位置調整", C::KanaPosition},
     {M::AnswerKeys, M::PrintOptionMenu, u"解答も印刷", C::AnswerKeys},
+    {M::PrintPreview, M::PrintOptionMenu, u"印刷プレビュー", C::PrintPreview},
 
     {M::EditToolMenu, kTop, u"編集機能", C::Count},
     {M::JoinFiles, M::EditToolMenu, u"ファイル結合", C::JoinFiles},

@@ -3,6 +3,7 @@
 #include "editor/Editor.h"
 
 #include "data/Characters.h"
+#include "data/OwnSettings.h"
 #include "data/Settings.h"
 
 #include <utility>
@@ -76,6 +77,7 @@ void Editor::startUp()
         m_state.button(disabled).enabled = false;
     m_state.windowWidth = 9700;
 
+    m_printPreview = readOwnSettings(ownSettingsPathBeside(m_env.settingsPath)).printPreview;
     const Settings settings = readSettings(m_env.settingsPath);
     m_print.setKanaOffsets(settings.kanaOffset1, settings.kanaOffset2);
     m_storedFontName = settings.fontName;
@@ -124,6 +126,7 @@ void Editor::refreshDerivedState()
          m_print.narrowSpacing() ? M::SpacingNarrow : M::SpacingNormal);
     s.entry(M::TwoSheetReading).checked = m_print.twoSheetReading();
     s.entry(M::AnswerKeys).checked = m_print.answerKeys();
+    s.entry(M::PrintPreview).checked = m_printPreview;
     tick(s, {M::PrinterNormal, M::PrinterDirect},
          m_print.printerAsking() ? M::PrinterNormal : M::PrinterDirect);
     tick(s, {M::Limit10, M::Limit15, M::Limit17},
@@ -251,6 +254,10 @@ void Editor::run(Command command, Origin origin)
         break;
     case C::AnswerKeys:
         m_print.toggleAnswerKeys();
+        break;
+    case C::PrintPreview:
+        m_printPreview = !m_printPreview;
+        writeOwnSettings();
         break;
     case C::BatchAll:
     case C::BatchCancel:

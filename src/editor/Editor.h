@@ -149,6 +149,7 @@ private:
     void exitCommand();
     bool confirmDiscardChanges(const QString& action);
     void writeSettings(bool withPassword);
+    void writeOwnSettings();
     void newFileCommand(Origin origin);
 
     // Pages (EditorPages.cpp).
@@ -199,6 +200,7 @@ private:
     bool m_fontPersistent = true; // "常時設定" rather than "一時設定"
     bool m_passReading = true;    // "パスする"
     bool m_sampleShown = false;   // "サンプル表示": a save writes the sample page alone
+    bool m_printPreview = false;  // "印刷プレビュー": every print shows its pages first
     QString m_printFont;          // the font the working page prints with
     QString m_storedFontName;     // the font of the settings file
     QString m_dialogFileName;

@@ -2,6 +2,7 @@
 // dialogs, the settings file and exit.
 #include "editor/Editor.h"
 
+#include "data/OwnSettings.h"
 #include "data/ProblemFile.h"
 #include "data/Settings.h"
 
@@ -189,6 +190,16 @@ void Editor::writeSettings(bool withPassword)
                          error + QStringLiteral("\n設定（フォントや教科書会社）は次の起動に"
                                                 "引き継がれません。"),
                          EditorDialogs::Icon::Warning);
+}
+
+void Editor::writeOwnSettings()
+{
+    OwnSettings own;
+    own.printPreview = m_printPreview;
+    const QString error =
+        kakitori::writeOwnSettings(ownSettingsPathBeside(m_env.settingsPath), own);
+    if (!error.isEmpty())
+        m_dialogs.inform(kErrorTitle, error, EditorDialogs::Icon::Warning);
 }
 
 void Editor::applyFont(const QString& name, int printSize, bool writeFile)

@@ -73,10 +73,16 @@ void Editor::printCommand(SheetKind kind, Origin origin)
     if (!m_printService)
         return;
     const PrintJob job = printJob(kind, origin);
-    if (m_print.printerAsking() && !m_printService->confirmPrint(pdfNameFor(job)))
-        return; // the batch mark stays as it was
     m_lastSheet = kind;
     m_lastPrintOrigin = origin;
+    if (m_printPreview) {
+        // The preview has its own print button and printer choice; closed, nothing prints.
+        if (m_printService->printFromPreview(job))
+            m_pages.setBatchMark(false);
+        return;
+    }
+    if (m_print.printerAsking() && !m_printService->confirmPrint(pdfNameFor(job)))
+        return; // the batch mark stays as it was
     m_printService->print(job);
     m_pages.setBatchMark(false);
 }

@@ -15,6 +15,9 @@ public:
     // Shows the printer choice once; cancelling it changes nothing.
     virtual void choosePrinter() = 0;
     virtual void print(const PrintJob& job) = 0;
+    // Shows the job's pages in a preview to page through, zoom and print from; false when the
+    // preview was closed without printing.
+    virtual bool printFromPreview(const PrintJob& job) = 0;
     // The job as a PDF file at path, written whole or not at all; an error message, or empty.
     virtual QString exportPdf(const PrintJob& job, const QString& path) = 0;
 };

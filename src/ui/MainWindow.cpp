@@ -27,15 +27,15 @@ constexpr double kToolbarHeight = 600;
 
 // Entries that form a choice and show a tick mark.
 constexpr MenuEntry kTickable[] = {
-    MenuEntry::GradeChartShow, MenuEntry::GradeChartHide, MenuEntry::TwoSheetReading,
-    MenuEntry::AnswerKeys,     MenuEntry::WritingFrameOn, MenuEntry::WritingFrameOff,
-    MenuEntry::TracingOff,     MenuEntry::TracingOn,      MenuEntry::SpacingNormal,
-    MenuEntry::SpacingNarrow,  MenuEntry::JoinFiles,      MenuEntry::EditFileText,
-    MenuEntry::FontPersistent, MenuEntry::FontTemporary,  MenuEntry::KeysHard,
-    MenuEntry::KeysSoft,       MenuEntry::KeysDownOnly,   MenuEntry::PrinterNormal,
-    MenuEntry::PrinterDirect,  MenuEntry::PassReading,    MenuEntry::NoPassReading,
-    MenuEntry::Limit15,        MenuEntry::Limit10,        MenuEntry::Limit17,
-    MenuEntry::SampleDisplay,
+    MenuEntry::GradeChartShow,  MenuEntry::GradeChartHide, MenuEntry::TwoSheetReading,
+    MenuEntry::AnswerKeys,      MenuEntry::PrintPreview,   MenuEntry::WritingFrameOn,
+    MenuEntry::WritingFrameOff, MenuEntry::TracingOff,     MenuEntry::TracingOn,
+    MenuEntry::SpacingNormal,   MenuEntry::SpacingNarrow,  MenuEntry::JoinFiles,
+    MenuEntry::EditFileText,    MenuEntry::FontPersistent, MenuEntry::FontTemporary,
+    MenuEntry::KeysHard,        MenuEntry::KeysSoft,       MenuEntry::KeysDownOnly,
+    MenuEntry::PrinterNormal,   MenuEntry::PrinterDirect,  MenuEntry::PassReading,
+    MenuEntry::NoPassReading,   MenuEntry::Limit15,        MenuEntry::Limit10,
+    MenuEntry::Limit17,         MenuEntry::SampleDisplay,
 };
 
 void setTextColour(QWidget* widget, QColor colour)

@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QWidget>
 
 namespace kakitori {
 
@@ -60,6 +62,21 @@ QString PrinterService::exportPdf(const PrintJob& job, const QString& path)
         tellStandIns(surface.takeStandIns());
     }
     return writeFileAtomically(path, target.bytes());
+}
+
+bool PrinterService::printFromPreview(const PrintJob& job)
+{
+    QPrintPreviewDialog dialog(&m_printer, m_parent);
+    dialog.setWindowTitle(QStringLiteral("印刷プレビュー"));
+    dialog.resize(m_parent ? m_parent->size() * 1.2 : QSize(900, 800));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&](QPrinter* printer) {
+                         PrinterTarget target(*printer);
+                         PainterSurface surface(target);
+                         runPrintJob(surface, job);
+                         tellStandIns(surface.takeStandIns());
+                     });
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void PrinterService::tellStandIns(const QStringList& fonts)

@@ -23,6 +23,7 @@ public:
     void choosePrinter() override;
     void print(const PrintJob& job) override;
     QString exportPdf(const PrintJob& job, const QString& path) override;
+    bool printFromPreview(const PrintJob& job) override;
 
 private:
     bool runDialog();

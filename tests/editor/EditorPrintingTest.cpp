@@ -29,6 +29,18 @@ public:
     }
     void choosePrinter() override { ++dialogs; }
     void print(const PrintJob& job) override { runPrintJob(surface, job); }
+    std::deque<bool> previewAnswers; // print from the preview, or close it
+    int previews = 0;
+    bool printFromPreview(const PrintJob& job) override
+    {
+        ++previews;
+        const bool print = !previewAnswers.empty() && previewAnswers.front();
+        if (!previewAnswers.empty())
+            previewAnswers.pop_front();
+        if (print)
+            runPrintJob(surface, job);
+        return print;
+    }
     QString exportPdf(const PrintJob& job, const QString& path) override
     {
         exported.append(path);
@@ -233,4 +245,27 @@ TEST_F(EditorPrintingTest, PdfExportWritesTheLastPrintedSheetUnderItsOwnName)
               QDir(folderPath).filePath(QStringLiteral("全頁_練習.pdf")));
     EXPECT_EQ(printer.exported.size(), 1) << "a cancelled dialog writes nothing";
     EXPECT_EQ(state().pageListColour, PageListColour::Green) << "and keeps the batch mark";
+}
+
+TEST_F(EditorPrintingTest, WithThePreviewTickedEveryPrintShowsItsPagesFirst)
+{
+    editor.run(Command::PrintPreview, Origin::Menu);
+    EXPECT_TRUE(state().entry(MenuEntry::PrintPreview).checked);
+    editor.run(Command::BatchAll, Origin::Menu);
+    printer.previewAnswers = {false, true};
+    editor.run(Command::PrintThree, Origin::Toolbar);
+    EXPECT_EQ(printer.previews, 1);
+    EXPECT_TRUE(printer.surface.ops().isEmpty()) << "closed: nothing printed";
+    EXPECT_EQ(state().pageListColour, PageListColour::Green) << "and the batch mark stays";
+    editor.run(Command::PrintThree, Origin::Toolbar);
+    EXPECT_EQ(printer.pages(), 9);
+    EXPECT_EQ(printer.dialogs, 0) << "the preview has its own printer choice";
+    EXPECT_EQ(state().pageListColour, PageListColour::White);
+
+    // The tick is remembered beside FM3.ini, which keeps its own lines.
+    Editor next(
+        dialogs, [](RowField, const QString&) { return 300.0; },
+        EditorEnvironment{folder.path(QStringLiteral("FM3.ini")), QDir(folder.path(QString()))});
+    next.startUp();
+    EXPECT_TRUE(next.state().entry(MenuEntry::PrintPreview).checked);
 }
