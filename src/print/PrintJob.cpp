@@ -80,12 +80,16 @@ void drawSheet(PrintSurface& surface, SheetKind kind, const SheetInput& input,
     }
 }
 
-void runPrintJob(PrintSurface& surface, const PrintJob& job)
+bool runPrintJob(PrintSurface& surface, const PrintJob& job)
 {
     surface.setFontBold(job.bold);
     surface.setFontItalic(job.italic);
+    bool whole = true;
     if (job.batch) {
-        for (int p = 0; p < job.pageCount; ++p) {
+        for (int p = 0; p < job.pageCount && whole; ++p) {
+            whole = !job.progress || job.progress(p, job.pageCount);
+            if (!whole)
+                break;
             drawSheet(surface, job.kind, job.loadPage(p), job.statusFont);
             surface.newPage();
         }
@@ -93,6 +97,7 @@ void runPrintJob(PrintSurface& surface, const PrintJob& job)
         drawSheet(surface, job.kind, job.loadPage(job.workingPage), job.statusFont);
     }
     surface.endDoc();
+    return whole;
 }
 
 } // namespace kakitori

@@ -20,6 +20,8 @@ struct PrintJob {
     bool italic = false;
     // The page printed alone, as on screen, with the five-cell switches of the window.
     std::function<SheetInput(int page)> loadPage;
+    // Told before each page of a batch how many are done; false cancels the rest.
+    std::function<bool(int done, int pages)> progress;
 };
 
 // The layout a font name selects: vertical for a vertical-writing name.
@@ -31,7 +33,8 @@ void drawSheet(PrintSurface& surface, SheetKind kind, const SheetInput& input,
                const QString& statusFont);
 
 // Runs the job: each page's sheet, a page break after each page in batch, then the end of the
-// document (a page break at the very end adds no blank page).
-void runPrintJob(PrintSurface& surface, const PrintJob& job);
+// document (a page break at the very end adds no blank page). False when the progress callback
+// cancelled it; the document is ended all the same.
+bool runPrintJob(PrintSurface& surface, const PrintJob& job);
 
 } // namespace kakitori

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QProgressDialog>
 #include <QWidget>
 
 namespace kakitori {
@@ -49,18 +50,45 @@ void PrinterService::print(const PrintJob& job)
             m_dialogs.inform(QStringLiteral("エラー"), error, EditorDialogs::Icon::Warning);
         return;
     }
-    runPrintJob(m_surface, job);
+    std::unique_ptr<QProgressDialog> progress;
+    if (!runPrintJob(m_surface, withProgress(job, progress)))
+        m_printer.abort();
     tellStandIns(m_surface.takeStandIns());
+}
+
+// A batch shows its progress, with a button that cancels the pages not yet drawn.
+PrintJob PrinterService::withProgress(PrintJob job, std::unique_ptr<QProgressDialog>& dialog) const
+{
+    if (!job.batch)
+        return job;
+    dialog = std::make_unique<QProgressDialog>(m_parent);
+    QProgressDialog& progress = *dialog;
+    progress.setWindowTitle(QStringLiteral("印刷"));
+    progress.setLabelText(QStringLiteral("印刷しています…"));
+    progress.setCancelButtonText(QStringLiteral("キャンセル"));
+    progress.setRange(0, job.pageCount);
+    progress.setMinimumDuration(500);
+    job.progress = [&progress](int done, int pages) {
+        progress.setMaximum(pages);
+        progress.setValue(done);
+        return !progress.wasCanceled();
+    };
+    return job;
 }
 
 QString PrinterService::exportPdf(const PrintJob& job, const QString& path)
 {
     PdfTarget target;
+    bool whole = true;
     {
+        std::unique_ptr<QProgressDialog> progress;
         PainterSurface surface(target);
-        runPrintJob(surface, job);
+        whole = runPrintJob(surface, withProgress(job, progress));
         tellStandIns(surface.takeStandIns());
     }
+    // A cancelled job leaves no PDF behind, not even a part of one.
+    if (!whole)
+        return {};
     return writeFileAtomically(path, target.bytes());
 }
 

@@ -8,6 +8,9 @@
 
 #include <QSet>
 
+#include <memory>
+
+class QProgressDialog;
 class QWidget;
 
 namespace kakitori {
@@ -27,6 +30,8 @@ public:
 
 private:
     bool runDialog();
+    // A batch shows its progress in a dialog made for it, whose cancel stops the job.
+    PrintJob withProgress(PrintJob job, std::unique_ptr<QProgressDialog>& dialog) const;
     void tellStandIns(const QStringList& fonts);
 
     QWidget* m_parent;

@@ -129,3 +129,23 @@ TEST(AnswerKeys, KeysFollowTheirSheetInTheThreeSheetSetAndInBatch)
     runPrintJob(batch, job);
     EXPECT_EQ(pagesOf(batch).size(), 6);
 }
+
+TEST(PrintJob, ACancelledBatchStopsBeforeTheNextPageAndSaysSo)
+{
+    RecordingSurface s;
+    PrintJob job;
+    job.kind = SheetKind::Writing;
+    job.batch = true;
+    job.pageCount = 5;
+    job.statusFont = QStringLiteral("ＭＳ 明朝");
+    job.loadPage = [](int) { return twoWordPage(); };
+    QList<int> told;
+    job.progress = [&](int done, int) {
+        told.append(done);
+        return done < 2;
+    };
+    EXPECT_FALSE(runPrintJob(s, job));
+    EXPECT_EQ(told, (QList<int>{0, 1, 2}));
+    EXPECT_EQ(pagesOf(s).size(), 4) << "two pages, each with its key";
+    EXPECT_EQ(s.ops().last().kind, RecordedOp::EndDoc);
+}
