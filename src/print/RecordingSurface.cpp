@@ -82,4 +82,16 @@ RecordedOp RecordingSurface::shape(RecordedOp::Kind kind, double x1, double y1, 
     return op;
 }
 
+QList<QList<RecordedOp>> recordedPages(const QList<RecordedOp>& ops)
+{
+    QList<QList<RecordedOp>> pages;
+    for (const RecordedOp& op : ops) {
+        if (op.kind == RecordedOp::Page)
+            pages.append(QList<RecordedOp>());
+        else if (op.kind != RecordedOp::EndDoc && !pages.isEmpty())
+            pages.last().append(op);
+    }
+    return pages;
+}
+
 } // namespace kakitori

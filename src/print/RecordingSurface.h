@@ -21,6 +21,9 @@ struct RecordedOp {
     PrintSurface::PageSetup page{}; // for Page
 };
 
+// The operations page by page, each page without its page record (enddoc left out).
+QList<QList<RecordedOp>> recordedPages(const QList<RecordedOp>& ops);
+
 // Text metrics of a font at a size, in twips.
 struct TextMetrics {
     std::function<double(const QString& font, double size, const QString& text)> width;

@@ -27,17 +27,9 @@ SheetInput twoWordPage()
     return in;
 }
 
-// The pages of a recording, each as its operations.
 QList<QList<RecordedOp>> pagesOf(const RecordingSurface& s)
 {
-    QList<QList<RecordedOp>> pages;
-    for (const RecordedOp& op : s.ops()) {
-        if (op.kind == RecordedOp::Page)
-            pages.append(QList<RecordedOp>());
-        else if (!pages.isEmpty())
-            pages.last().append(op);
-    }
-    return pages;
+    return recordedPages(s.ops());
 }
 
 QList<RecordedOp> redTexts(const QList<RecordedOp>& page)

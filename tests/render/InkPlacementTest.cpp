@@ -97,13 +97,7 @@ Stray strayInk(SheetKind kind, const QString& font)
         PainterSurface surface(target);
         runPrintJob(surface, job);
     }
-    QList<QList<RecordedOp>> pages;
-    for (const RecordedOp& op : trace.ops()) {
-        if (op.kind == RecordedOp::Page)
-            pages.append(QList<RecordedOp>());
-        else if (!pages.isEmpty())
-            pages.last().append(op);
-    }
+    const QList<QList<RecordedOp>> pages = recordedPages(trace.ops());
     EXPECT_EQ(pages.size(), target.pages().size());
     Stray stray;
     for (qsizetype n = 0; n < pages.size() && n < target.pages().size(); ++n) {
