@@ -40,7 +40,10 @@ quint32 VerticalGlyphs::glyphFor(char32_t c)
     hb_buffer_t* buffer = hb_buffer_create();
     const uint32_t text[] = {uint32_t(c)};
     hb_buffer_add_utf32(buffer, text, 1, 0, 1);
-    hb_buffer_set_direction(buffer, HB_DIRECTION_TTB);
+    // Left to right with "vert" asked for: the substitution is the same as in vertical shaping,
+    // and HarfBuzz needs no vertical metrics, which it would take from the glyph outlines (a
+    // copy of the whole outline table of a CJK face).
+    hb_buffer_set_direction(buffer, HB_DIRECTION_LTR);
     hb_buffer_set_language(buffer, hb_language_from_string("ja", -1));
     hb_buffer_guess_segment_properties(buffer);
     const hb_feature_t vert = {HB_TAG('v', 'e', 'r', 't'), 1, HB_FEATURE_GLOBAL_START,
