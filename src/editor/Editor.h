@@ -48,8 +48,6 @@ public:
     const Problem& problem() const { return m_problem; }
     const PrintOptionsModel& printOptions() const { return m_print; }
     const KanjiBrowser& kanjiBrowser() const { return m_kanji.browser(); }
-    // The page the print commands print: the working page as shown, with the page list's text.
-    const Page& printPage() const { return m_printPage; }
     // The font the working page prints with (the status bar shows it).
     const QString& printFont() const { return m_printFont; }
     int characterLimit() const { return m_print.characterLimit(); }
@@ -191,7 +189,6 @@ private:
     PrintOptionsModel m_print{m_state};
     KanjiPanelModel m_kanji{m_state};
     Problem m_problem;
-    Page m_printPage;
     int m_changeDepth = 0;
     std::optional<FocusTarget> m_pendingFocus;
 

@@ -45,8 +45,6 @@ void Editor::checkLimit()
 {
     for (int over = m_grid.checkLimit(characterLimit()); over > 0; --over)
         m_dialogs.beep();
-    m_printPage.rows = m_grid.cells().rows;
-    m_printPage.heading = m_state.pageListText;
     enterEditingState();
     setSavingEnabled();
 }
