@@ -94,4 +94,12 @@ QList<QList<RecordedOp>> recordedPages(const QList<RecordedOp>& ops)
     return pages;
 }
 
+QString recordedText(const QList<RecordedOp>& ops)
+{
+    QString text;
+    for (const RecordedOp& op : ops)
+        text += op.text;
+    return text;
+}
+
 } // namespace kakitori

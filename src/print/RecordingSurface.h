@@ -24,6 +24,9 @@ struct RecordedOp {
 // The operations page by page, each page without its page record (enddoc left out).
 QList<QList<RecordedOp>> recordedPages(const QList<RecordedOp>& ops);
 
+// The texts of the operations joined, in order (what a run of Prints reads as).
+QString recordedText(const QList<RecordedOp>& ops);
+
 // Text metrics of a font at a size, in twips.
 struct TextMetrics {
     std::function<double(const QString& font, double size, const QString& text)> width;

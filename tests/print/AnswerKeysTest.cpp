@@ -41,14 +41,6 @@ QList<RecordedOp> redTexts(const QList<RecordedOp>& page)
     return red;
 }
 
-QString textOf(const QList<RecordedOp>& texts)
-{
-    QString text;
-    for (const RecordedOp& op : texts)
-        text += op.text;
-    return text;
-}
-
 } // namespace
 
 TEST(AnswerKeys, TheWritingTestKeyWritesEachWordInItsFrameAtTheModelsSize)
@@ -61,7 +53,7 @@ TEST(AnswerKeys, TheWritingTestKeyWritesEachWordInItsFrameAtTheModelsSize)
         ASSERT_EQ(pages.size(), 2);
         EXPECT_TRUE(redTexts(pages[0]).isEmpty()) << "the test itself has no answers";
         const QList<RecordedOp> answers = redTexts(pages[1]);
-        EXPECT_EQ(textOf(answers), QStringLiteral("山道川"));
+        EXPECT_EQ(recordedText(answers), QStringLiteral("山道川"));
         QList<RecordedOp> frames;
         for (const RecordedOp& op : pages[1])
             if (op.kind == RecordedOp::Box)
@@ -88,7 +80,8 @@ TEST(AnswerKeys, TheReadingKeyPutsEachReadingBesideItsWord)
     const QList<QList<RecordedOp>> pages = pagesOf(s);
     ASSERT_EQ(pages.size(), 2);
     const QList<RecordedOp> answers = redTexts(pages[1]);
-    EXPECT_EQ(textOf(answers), QStringLiteral("やまみち")) << "one sheet prints first parts only";
+    EXPECT_EQ(recordedText(answers), QStringLiteral("やまみち"))
+        << "one sheet prints first parts only";
     // The word 山 is the row's fourth character (①, あ, の, 山); its reading starts above it.
     QList<RecordedOp> row;
     for (const RecordedOp& op : pages[1])

@@ -58,14 +58,6 @@ QList<RecordedOp> runFrom(const QList<RecordedOp>& texts, const QString& number,
     return {};
 }
 
-QString textOf(const QList<RecordedOp>& run)
-{
-    QString text;
-    for (const RecordedOp& op : run)
-        text += op.text;
-    return text;
-}
-
 } // namespace
 
 TEST(PracticeSheet, VerticalGridModelsAndReadings)
@@ -141,12 +133,12 @@ TEST(ReadingSheet, WhichPartsOfARowEachLayoutPrints)
 {
     RecordingSurface v;
     drawReadingVertical(v, sample(true));
-    EXPECT_EQ(textOf(runFrom(ops(v, RecordedOp::Text, 25), QStringLiteral("②"))),
+    EXPECT_EQ(recordedText(runFrom(ops(v, RecordedOp::Text, 25), QStringLiteral("②"))),
               QStringLiteral("②あ字字に"));
     RecordingSurface h;
     drawReadingHorizontal(h, sample(false));
     const QList<RecordedOp> row2 = runFrom(ops(h, RecordedOp::Text, 25), QStringLiteral("②"));
-    EXPECT_EQ(textOf(row2), QStringLiteral("②あ字字に音。"));
+    EXPECT_EQ(recordedText(row2), QStringLiteral("②あ字字に音。"));
     EXPECT_DOUBLE_EQ(row2[0].x1, 1000 + 1481.2 * 8);
     EXPECT_EQ(row2[0].y1, 600);
     const QList<RecordedOp> title = ops(h, RecordedOp::Text, 10);
@@ -163,11 +155,12 @@ TEST(ReadingSheet, TwoSheetSetOrdersItsRows)
     ASSERT_EQ(ops(vs, RecordedOp::Page).size(), 2);
     const QList<RecordedOp> vt = ops(vs, RecordedOp::Text, 25);
     const QList<RecordedOp> secondOnFirst = runFrom(vt, QStringLiteral("②"));
-    EXPECT_EQ(textOf(secondOnFirst), QStringLiteral("②あに")) << "row 3, which has no word";
-    EXPECT_EQ(textOf(runFrom(vt, QStringLiteral("③"))), QStringLiteral("③あ字字字字字に"))
+    EXPECT_EQ(recordedText(secondOnFirst), QStringLiteral("②あに")) << "row 3, which has no word";
+    EXPECT_EQ(recordedText(runFrom(vt, QStringLiteral("③"))), QStringLiteral("③あ字字字字字に"))
         << "row 5";
     EXPECT_DOUBLE_EQ(secondOnFirst[0].y1, 1850 + 2 * 1481.2);
-    EXPECT_EQ(textOf(runFrom(vt, QStringLiteral("①"), 1)), QStringLiteral("①あ字字に")) << "row 2";
+    EXPECT_EQ(recordedText(runFrom(vt, QStringLiteral("①"), 1)), QStringLiteral("①あ字字に"))
+        << "row 2";
     QStringList headings;
     for (const RecordedOp& t : ops(vs, RecordedOp::Text, 20))
         if (t.y1 == 230)
@@ -182,10 +175,10 @@ TEST(ReadingSheet, TwoSheetSetOrdersItsRows)
     drawReadingHorizontal(hs, h);
     const QList<RecordedOp> ht = ops(hs, RecordedOp::Text, 25);
     const QList<RecordedOp> fifth = runFrom(ht, QStringLiteral("⑤"));
-    EXPECT_EQ(textOf(fifth), QStringLiteral("⑤あ字に")) << "row 1 at the left";
+    EXPECT_EQ(recordedText(fifth), QStringLiteral("⑤あ字に")) << "row 1 at the left";
     EXPECT_DOUBLE_EQ(fifth[0].x1, 1981.2);
     EXPECT_DOUBLE_EQ(runFrom(ht, QStringLiteral("①"))[0].x1, 13830.8);
-    EXPECT_EQ(textOf(runFrom(ht, QStringLiteral("①"), 1)),
+    EXPECT_EQ(recordedText(runFrom(ht, QStringLiteral("①"), 1)),
               QStringLiteral("①あ字字字字字字字字字字に"))
         << "row 10 rightmost on the second page";
     for (const RecordedOp& t : ops(hs, RecordedOp::Text, 20))
